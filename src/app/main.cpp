@@ -1,0 +1,13 @@
+#include "app/fonts.h"
+#include "app/main_window.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    fonts::installSubstitutions();
+    Form1 window(QCoreApplication::applicationDirPath());
+    window.show();
+    return app.exec();
+}

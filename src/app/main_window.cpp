@@ -1,0 +1,470 @@
+#include "app/main_window.h"
+
+#include "app/fonts.h"
+#include "app/widgets.h"
+#include "archive/archive_files.h"
+#include "archive/archive_window.h"
+#include "archive/date_time_text.h"
+#include "editing/count_dialog.h"
+#include "editing/row_editor_window.h"
+#include "generator/generator_window.h"
+#include "messages/message_window.h"
+#include "messages/sound_cues.h"
+#include "messages/version.h"
+#include "tickets/ticket_text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setFocusPolicy(Qt::NoFocus);  // the boxes keep the focus and their caret
+    return button;
+}
+
+QAction* makeAction(const QString& name, const QString& text, QObject* parent)
+{
+    auto* action = new QAction(text, parent);
+    action->setObjectName(name);
+    return action;
+}
+
+void setTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+Form1::Form1(const QString& appFolder, QWidget* parent)
+    : QMainWindow(parent), m_appFolder(QDir(appFolder).absolutePath())
+{
+    fonts::installSubstitutions();
+    setObjectName(QStringLiteral("Form1"));
+    buildControls();
+    buildMenus();
+    connectHandlers();
+    startUp();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls()
+{
+    const QFont heading = fonts::font(fonts::kSong, 15, true);
+    const QFont buttonFont = fonts::font(fonts::kSong, 14, true);
+
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette grey = central->palette();
+    grey.setColor(QPalette::Window, QColor(224, 224, 224));
+    central->setPalette(grey);
+    setCentralWidget(central);
+
+    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("南粤风采 36选7"),
+                       fonts::font(fonts::kHei, 18, true), central);
+    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("一、开奖中奖号码设置："), heading,
+                       central);
+    Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("开奖号码："), heading, central);
+    setTextColor(Label4, Qt::red);
+
+    Text0 = new PadLineEdit(central);
+    Text0->setObjectName(QStringLiteral("Text0"));
+    Text0->setFont(fonts::font(fonts::kHei, 18, true));
+    setTextColor(Text0, QColor(192, 0, 0));
+    Text0->setMinimumWidth(420);
+    Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("清空"), buttonFont, central);
+    Command6 = makeButton(QStringLiteral("Command6"), QStringLiteral("查询"), buttonFont, central);
+
+    Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("二、您的彩票号码数据："), heading,
+                       central);
+    Label11 = makeLabel(QStringLiteral("Label11"), QStringLiteral(".."),
+                        fonts::font(fonts::kSong, 12), central);
+
+    Text88 = new TicketBox(central);
+    Text88->setObjectName(QStringLiteral("Text88"));
+    Text88->setFont(fonts::font(fonts::kHei, 21.75, true));
+    Text88->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text88->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text88->setMinimumHeight(150);
+
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("清空"), buttonFont, central);
+    Command13 = makeButton(QStringLiteral("Command13"), QStringLiteral("打印"), buttonFont, central);
+    Command7 = makeButton(QStringLiteral("Command7"), QStringLiteral("说明"), buttonFont, central);
+    Command8 = makeButton(QStringLiteral("Command8"), QStringLiteral("中奖规则"), buttonFont,
+                          central);
+    Command12 = makeButton(QStringLiteral("Command12"), QStringLiteral("生成高效随机彩票号码"),
+                           buttonFont, central);
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("检查中奖  保存数据"),
+                          fonts::font(fonts::kSong, 15.75, true), central);
+    Command1->setMinimumHeight(64);
+
+    Frame1 = new QFrame(central);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("请用下面按钮输入号码"),
+                       fonts::font(fonts::kLi, 24, true), Frame1);
+    Label9->setAutoFillBackground(true);
+    QPalette statusPalette = Label9->palette();
+    statusPalette.setColor(QPalette::Window, QColor(128, 128, 128));
+    statusPalette.setColor(QPalette::WindowText, QColor(255, 255, 224));
+    Label9->setPalette(statusPalette);
+    Label9->setMinimumHeight(44);
+
+    const QFont padFont = fonts::font(fonts::kHei, 26.25, true);
+    for (int i = 1; i <= 36; ++i) {
+        num1[i] = makeButton(QStringLiteral("num1(%1)").arg(i), tickets::numberText(i), padFont,
+                             Frame1);
+        num1[i]->setMinimumSize(72, 58);
+        num1[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("←"),
+                          fonts::font(fonts::kLi, 42, true), Frame1);
+    Command5->setToolTip(QStringLiteral("删除一个两位的号码"));
+    Command5->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+
+    // ---- layout, top to bottom ----
+    auto* root = new QVBoxLayout(central);
+    root->setContentsMargins(10, 6, 10, 8);
+    root->setSpacing(6);
+
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(Label1);
+    titleRow->addStretch();
+    titleRow->addWidget(Label3);
+    root->addLayout(titleRow);
+
+    auto* drawRow = new QHBoxLayout;
+    drawRow->addWidget(Label4);
+    drawRow->addWidget(Text0, 1);
+    drawRow->addWidget(Command3);
+    drawRow->addWidget(Command6);
+    root->addLayout(drawRow);
+
+    auto* ticketHead = new QHBoxLayout;
+    ticketHead->addWidget(Label2);
+    ticketHead->addWidget(Label11);
+    ticketHead->addStretch();
+    root->addLayout(ticketHead);
+
+    auto* ticketRow = new QHBoxLayout;
+    ticketRow->addWidget(Text88, 1);
+    auto* sideButtons = new QVBoxLayout;
+    for (QPushButton* b : {Command2, Command13, Command7, Command8})
+        sideButtons->addWidget(b);
+    sideButtons->addStretch();
+    ticketRow->addLayout(sideButtons);
+    root->addLayout(ticketRow, 1);
+
+    auto* actionRow = new QHBoxLayout;
+    actionRow->addWidget(Command12, 2);
+    actionRow->addWidget(Command1, 3);
+    Command12->setMinimumHeight(64);
+    root->addLayout(actionRow);
+
+    auto* frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->setContentsMargins(4, 4, 4, 4);
+    frameLayout->addWidget(Label9);
+    auto* pad = new QGridLayout;
+    pad->setSpacing(4);
+    for (int i = 1; i <= 36; ++i)
+        pad->addWidget(num1[i], (i - 1) / 10, (i - 1) % 10);
+    pad->addWidget(Command5, 0, 10, 3, 1);
+    frameLayout->addLayout(pad);
+    root->addWidget(Frame1);
+
+    resize(1280, 720);
+}
+
+void Form1::buildMenus()
+{
+    QMenu* F234 = menuBar()->addMenu(QStringLiteral("文件"));
+    F234->setObjectName(QStringLiteral("F234"));
+    open234 = makeAction(QStringLiteral("open234"), QStringLiteral("打开(彩票存档)"), this);
+    savewrete = makeAction(QStringLiteral("savewrete"), QStringLiteral("保存(彩票存档)"), this);
+    saveaswr34w = makeAction(QStringLiteral("saveaswr34w"), QStringLiteral("另存(彩票存档)"), this);
+    F234->addActions({open234, savewrete, saveaswr34w});
+
+    QMenu* H3453 = menuBar()->addMenu(QStringLiteral("功能及说明"));
+    H3453->setObjectName(QStringLiteral("H3453"));
+    editX = makeAction(QStringLiteral("editX"), QStringLiteral("编辑第X行彩票数据"), this);
+    g34435 = makeAction(QStringLiteral("g34435"), QStringLiteral("允许编辑彩票数据栏"), this);
+    g34435->setCheckable(true);
+    g34435->setChecked(false);
+    t34534 = makeAction(QStringLiteral("t34534"), QStringLiteral("修正行数/第X个数值"), this);
+    guan23424 = makeAction(QStringLiteral("guan23424"), QStringLiteral("彩票官网"), this);
+    h2p09w34 = makeAction(QStringLiteral("h2p09w34"), QStringLiteral("36选7玩法"), this);
+    h2w3434w = makeAction(QStringLiteral("h2w3434w"), QStringLiteral("如何算中奖"), this);
+    d34fd = makeAction(QStringLiteral("d34fd"), QStringLiteral("我中奖了"), this);
+    jianyiw3432 = makeAction(QStringLiteral("jianyiw3432"), QStringLiteral("意见建议"), this);
+    home9879 = makeAction(QStringLiteral("home9879"), QStringLiteral("作者主页"), this);
+    ding234 = makeAction(QStringLiteral("ding234"), QStringLiteral("我要订制"), this);
+    r343 = makeAction(QStringLiteral("r343"), QStringLiteral("使用说明"), this);
+    forme3435 = makeAction(QStringLiteral("forme3435"), QStringLiteral("关    于"), this);
+    newver345 = makeAction(QStringLiteral("newver345"), QStringLiteral("检查更新"), this);
+
+    // The design's separators are entries captioned "————"; they do nothing.
+    auto separator = [H3453] { H3453->addAction(QStringLiteral("————"))->setEnabled(false); };
+    H3453->addAction(editX);
+    separator();
+    H3453->addActions({g34435, t34534});
+    separator();
+    H3453->addActions({guan23424, h2p09w34, h2w3434w, d34fd});
+    separator();
+    H3453->addActions({jianyiw3432, home9879, ding234});
+    separator();
+    H3453->addActions({r343, forme3435, newver345});
+
+    const QFont menuFont = fonts::font(fonts::kSong, 14);
+    menuBar()->setFont(menuFont);
+    F234->setFont(menuFont);
+    H3453->setFont(menuFont);
+}
+
+void Form1::connectHandlers()
+{
+    connect(Text0, &PadLineEdit::clicked, this, &Form1::Text0_Click);
+    connect(Text0, &PadLineEdit::doubleClicked, this, &Form1::Text0_Click);
+    connect(Text0, &PadLineEdit::keyDown, this, &Form1::Text0_KeyDown);
+    connect(Text88, &TicketBox::clicked, this, &Form1::Text88_Click);
+    connect(Text88, &TicketBox::doubleClicked, this, &Form1::Text88_Click);
+    connect(Text88, &TicketBox::keyDown, this, &Form1::Text88_KeyDown);
+    for (int i = 1; i <= 36; ++i)
+        connect(num1[i], &QPushButton::clicked, this, [this, i] { num1_Click(i); });
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
+    connect(Command13, &QPushButton::clicked, this, &Form1::Command13_Click);
+
+    connect(open234, &QAction::triggered, this, &Form1::open234_Click);
+    connect(savewrete, &QAction::triggered, this, &Form1::savewrete_Click);
+    connect(saveaswr34w, &QAction::triggered, this, &Form1::saveaswr34w_Click);
+    connect(editX, &QAction::triggered, this, &Form1::editX_Click);
+    connect(g34435, &QAction::triggered, this, &Form1::g34435_Click);
+    connect(t34534, &QAction::triggered, this, &Form1::t34534_Click);
+    connect(guan23424, &QAction::triggered, this, &Form1::guan23424_Click);
+    connect(h2p09w34, &QAction::triggered, this, &Form1::h2p09w34_Click);
+    connect(h2w3434w, &QAction::triggered, this, &Form1::h2w3434w_Click);
+    connect(d34fd, &QAction::triggered, this, &Form1::d34fd_Click);
+    connect(jianyiw3432, &QAction::triggered, this, &Form1::jianyiw3432_Click);
+    connect(home9879, &QAction::triggered, this, &Form1::home9879_Click);
+    connect(ding234, &QAction::triggered, this, &Form1::ding234_Click);
+    connect(r343, &QAction::triggered, this, &Form1::r343_Click);
+    connect(forme3435, &QAction::triggered, this, &Form1::forme3435_Click);
+    connect(newver345, &QAction::triggered, this, &Form1::newver345_Click);
+}
+
+void Form1::startUp()
+{
+    archiveWindow();                          // 1
+    NowOpenFile = QStringLiteral("Save00.txt");  // 2
+    NowIsJi = 0;
+    AllList = 0;
+    rowEditorWindow();                        // 3
+    LoadAll();                                // 4
+    messageWindow();                          // 5
+    generatorWindow();
+    JustPress = 0;                            // 6
+    Timer1->stop();
+    Input2W = 999;                            // 7
+    setPadEnabled(false);                     // 8
+    NowIsJi2 = 8;                             // 9
+    setWindowTitle(version::startCaption());  // 10
+    Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));  // 11
+    countDialog();                            // 12
+    Text88->appendCrlf(QString(tickets::kMarker));  // 13
+    putTicketCaretBeforeMarker();
+    playCue(cues::kWelcome);                  // 14
+}
+
+// ---- archive operations ----
+
+void Form1::LoadLow()
+{
+    const std::optional<QString> text = archive::readLowText(m_appFolder);
+    if (text) {
+        Low3 = *text;
+        return;
+    }
+    // The rules text belongs beside the program; say so instead of showing nothing.
+    Low3 = QStringLiteral("错误提示：BR   找不到或无法读取规则文件 ")
+           + QDir::toNativeSeparators(archive::filePath(m_appFolder, QStringLiteral("low.txt")))
+           + QStringLiteral(" ，请把它放回程序所在的文件夹。");
+}
+
+void Form1::LoadAll()
+{
+    Addtime3 = archive::readTimeText(m_appFolder, archive::timeFileNameFor(NowOpenFile));
+    Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));
+    const archive::SlotText slot = archive::readSlotData(m_appFolder, NowOpenFile);
+    AllNum3 = slot.text;
+    AllList = slot.lineCount;
+    Text88->setCrlfText(AllNum3);
+    if (slot.lastLineCount)
+        NowIsJi = *slot.lastLineCount;
+    AllNum3.clear();
+    SaveOK = Text88->crlfText();
+}
+
+bool Form1::saveallnum(QString& Content)
+{
+    const archive::SaveResult result = archive::saveSlot(
+        m_appFolder, NowOpenFile, Content, archive::currentDateTimeText());
+    Content = result.content;
+    if (result.dataSaved) {
+        SaveOK = Content;
+        Label9->setText(archive::savedStatusText(archive::slotNumberText(NowOpenFile)));
+    } else {
+        Label9->setText(QStringLiteral("彩票数据未能保存 .."));
+    }
+    if (!result.ok()) {
+        const QString failure = result.dataSaved ? result.time.error : result.data.error;
+        showMessage(QStringLiteral("错误提示：BR   彩票数据")
+                    + (result.dataSaved ? QStringLiteral("已保存，但保存时间没能写入：")
+                                        : QStringLiteral("没有保存，文件无法写入："))
+                    + QStringLiteral("BR   ") + failure
+                    + QStringLiteral("BR   请检查程序所在的文件夹是否可写、磁盘是否已满。"));
+    }
+    return result.dataSaved;
+}
+
+// ---- secondary windows ----
+
+template <typename W, typename... Args>
+static W& loaded(QPointer<W>& window, Args&&... args)
+{
+    if (!window)
+        window = new W(std::forward<Args>(args)...);
+    return *window;
+}
+
+ShowText1& Form1::messageWindow() { return loaded(m_showText1, m_appFolder, this); }
+Load2& Form1::archiveWindow() { return loaded(m_load2, *this, this); }
+AutoCode1& Form1::generatorWindow() { return loaded(m_autoCode1, *this, this); }
+editX1& Form1::rowEditorWindow() { return loaded(m_editX1, *this, this); }
+editLV& Form1::countDialog() { return loaded(m_editLV, *this, this); }
+
+// ---- helpers ----
+
+void Form1::showMessage(const QString& text)
+{
+    QString message = text;
+    messageWindow().ShowTextWord(message);
+}
+
+void Form1::playCue(const QString& cueLiteral)
+{
+    cues::play(m_appFolder, cueLiteral);
+}
+
+bool Form1::isUnsaved() const
+{
+    return archive::isUnsaved(Text88->crlfText(), SaveOK);
+}
+
+void Form1::setPadEnabled(bool enabled)
+{
+    for (int i = 1; i <= 36; ++i)
+        num1[i]->setEnabled(enabled);
+    Command5->setEnabled(enabled);
+}
+
+bool Form1::freeEditOn() const
+{
+    return g34435->isChecked();
+}
+
+void Form1::putTicketCaretBeforeMarker()
+{
+    Text88->setCaretFromEnd(1);
+}
+
+// ---- pad lock release and exit ----
+
+void Form1::Timer1_Timer()
+{
+    if (JustPress == -100) {
+        setPadEnabled(true);
+        Timer1->stop();
+        return;
+    }
+    if (JustPress >= 1 && JustPress <= 36)
+        num1[JustPress]->setEnabled(true);
+    Timer1->stop();
+    JustPress = 0;
+}
+
+bool Form1::confirmClose()
+{
+    if (!isUnsaved())
+        return true;
+    playCue(cues::kUnsaved);
+    const QString slotDigit = NowOpenFile.right(5).left(1);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("彩票未保存"),
+                    QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0") + slotDigit
+                        + QStringLiteral("”，您真的要强制退出吗？"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("ExitGuard"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setFont(fonts::font(fonts::kSong, 14));
+    return box.exec() == QMessageBox::Yes;
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (!confirmClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // The program ends with its main window: every other window goes with it.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible())
+            w->hide();
+    delete m_showText1;
+    delete m_load2;
+    delete m_autoCode1;
+    delete m_editX1;
+    delete m_editLV;
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}

@@ -1,0 +1,194 @@
+#include "app/widgets.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <algorithm>
+
+QString toWidgetText(const QString& crlf)
+{
+    QString text = crlf;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+QString fromWidgetText(const QString& widget)
+{
+    QString text = widget;
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text;
+}
+
+namespace {
+// Length a CR LF text has in the widget, where each CR LF is one character.
+int widgetLengthOf(const QString& crlf)
+{
+    return crlf.size() - crlf.count(QStringLiteral("\r\n"));
+}
+}  // namespace
+
+// ---- PadLineEdit ----
+
+PadLineEdit::PadLineEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setReadOnly(true);
+}
+
+void PadLineEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+void PadLineEdit::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+void PadLineEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (!isReadOnly()) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit keyDown(event->key());
+}
+
+// ---- TicketBox ----
+
+TicketBox::TicketBox(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setUndoRedoEnabled(false);
+    setLocked(true);
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        if (!m_ownEdit)
+            m_cacheValid = false;
+    });
+}
+
+const QString& TicketBox::crlfText() const
+{
+    if (!m_cacheValid) {
+        m_cache = fromWidgetText(toPlainText());
+        m_cacheValid = true;
+    }
+    return m_cache;
+}
+
+int TicketBox::widgetLength() const
+{
+    return document()->characterCount() - 1;
+}
+
+void TicketBox::replaceTail(int widgetFrom, const QString& widgetText)
+{
+    m_ownEdit = true;
+    QTextCursor cursor(document());
+    cursor.setPosition(widgetFrom);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    if (widgetText.isEmpty())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(widgetText);
+    m_ownEdit = false;
+}
+
+void TicketBox::setCrlfText(const QString& text)
+{
+    const QString& old = crlfText();
+    const int common = std::min(old.size(), text.size());
+    int prefix = int(std::mismatch(old.cbegin(), old.cbegin() + common, text.cbegin()).first
+                     - old.cbegin());
+    // Never cut a CR LF pair in two.
+    if (prefix > 0 && old[prefix - 1] == QLatin1Char('\r'))
+        --prefix;
+    if (prefix == old.size() && prefix == text.size())
+        return;
+    const QString oldTail = old.mid(prefix);
+    const QString newTail = toWidgetText(text.mid(prefix));
+    const int from = widgetLength() - widgetLengthOf(oldTail);
+    QString cache = old.left(prefix) + fromWidgetText(newTail);
+    replaceTail(from, newTail);
+    m_cache = std::move(cache);
+    m_cacheValid = true;
+}
+
+void TicketBox::appendCrlf(const QString& tail)
+{
+    setCrlfText(crlfText() + tail);
+}
+
+void TicketBox::setCaretFromEnd(int k)
+{
+    const QString& text = crlfText();
+    const int from = std::clamp(int(text.size()) - k, 0, int(text.size()));
+    const int position = std::max(0, widgetLength() - widgetLengthOf(text.mid(from)));
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(position);
+    setTextCursor(cursor);
+}
+
+void TicketBox::setLocked(bool locked)
+{
+    m_locked = locked;
+    setReadOnly(locked);
+    // A locked box still shows where the next number goes.
+    setTextInteractionFlags(locked ? Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard
+                                   : Qt::TextEditorInteraction);
+    setUndoRedoEnabled(!locked);
+}
+
+void TicketBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_locked) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit keyDown(event->key());
+}
+
+void TicketBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+void TicketBox::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+// ---- SecondaryWindow ----
+
+SecondaryWindow::SecondaryWindow(QWidget* parent) : QDialog(parent)
+{
+    setModal(true);
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    onCloseButton();
+    hide();
+    deleteLater();
+}
+
+void SecondaryWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,89 @@
+// Widgets shared by the windows: boxes that report clicks and key presses instead of
+// taking typed text, the large ticket box that edits only what changed, and the base of
+// the secondary windows (hidden keeps them, the close button unloads them).
+#pragma once
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+// A single-line box filled by on-screen buttons. While read-only, a key press is
+// reported and never changes the text.
+class PadLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit PadLineEdit(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void keyDown(int key);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The ticket box. Its logic text uses CR LF between lines; the widget keeps one "\n".
+// The CR LF text is cached and follows every change of the document, and a new text is
+// applied by editing only the tail that differs, so a press costs the same whatever
+// the box holds.
+class TicketBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit TicketBox(QWidget* parent = nullptr);
+
+    // The box's text with CR LF line breaks.
+    const QString& crlfText() const;
+    // Replaces the text, editing only the part after the common prefix.
+    void setCrlfText(const QString& text);
+    // Appends to the end of the text.
+    void appendCrlf(const QString& tail);
+
+    // The caret at (CR LF text length − k), clamped to the text; k counts CR LF as two.
+    void setCaretFromEnd(int k);
+
+    // Locked: no typing; clicks and key presses are reported (the normal state).
+    void setLocked(bool locked);
+    bool isLocked() const { return m_locked; }
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void keyDown(int key);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int widgetLength() const;
+    void replaceTail(int widgetFrom, const QString& widgetText);
+
+    bool m_locked = true;
+    bool m_ownEdit = false;
+    mutable bool m_cacheValid = true;
+    mutable QString m_cache;
+};
+
+// The base of the secondary windows. exec() shows it modally; hide() keeps it loaded;
+// the close button hides it and then deletes it (unloads), so its load step runs again
+// at the next use.
+class SecondaryWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit SecondaryWindow(QWidget* parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Esc unloads like the close button (never leaves a half-set window loaded).
+    void keyPressEvent(QKeyEvent* event) override;
+    // Called by the close button before the window is unloaded.
+    virtual void onCloseButton() {}
+};
+
+// Conversions between the logic's CR LF text and a widget's "\n" text.
+QString toWidgetText(const QString& crlf);
+QString fromWidgetText(const QString& widget);

@@ -1,0 +1,172 @@
+#include "archive/archive_files.h"
+
+#include "tickets/ticket_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace archive {
+
+QString dataFileName(int slot)
+{
+    return QStringLiteral("Save0%1.txt").arg(slot);
+}
+
+QString timeFileName(int slot)
+{
+    return QStringLiteral("t%1.txt").arg(slot);
+}
+
+QString timeFileNameFor(const QString& nowOpenFile)
+{
+    return QStringLiteral("t") + QString(nowOpenFile).remove(QStringLiteral("Save0"));
+}
+
+QString slotNumberText(const QString& nowOpenFile)
+{
+    return QString(nowOpenFile).remove(QStringLiteral("Save")).remove(QStringLiteral(".txt"));
+}
+
+QString filePath(const QString& folder, const QString& fileName)
+{
+    return QDir(folder).filePath(fileName);
+}
+
+namespace {
+
+// Decodes bytes in the system's encoding; bytes that do not decode cleanly were
+// most likely written on a Chinese Windows system, so they are read as GB18030.
+QString decodeText(const QByteArray& bytes)
+{
+    QStringDecoder system(QStringConverter::System);
+    QString text = system.decode(bytes);
+    if (!system.hasError())
+        return text;
+    QStringDecoder gb("GB18030");
+    if (gb.isValid()) {
+        QString gbText = gb.decode(bytes);
+        if (!gb.hasError())
+            return gbText;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::optional<QString> readTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeText(file.readAll());
+}
+
+QStringList textLines(const QString& text)
+{
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(lineEnd);
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+WriteResult writeTextFile(const QString& path, const QString& text)
+{
+    QStringEncoder encoder(QStringConverter::System);
+    const QByteArray bytes = encoder.encode(text);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {false, QDir::toNativeSeparators(path) + QStringLiteral("：") + file.errorString()};
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return {false, QDir::toNativeSeparators(path) + QStringLiteral("：") + file.errorString()};
+    return {};
+}
+
+SlotText parseDataFileLines(const QStringList& lines)
+{
+    using tickets::collapseSpaces;
+    using tickets::removeMarkers;
+    SlotText out;
+    QString joined;
+    QString last;
+    qint64 count = 0;
+    for (const QString& s : lines) {
+        if (!s.isEmpty()) {
+            if (count > 0)
+                joined += QStringLiteral(" ") + tickets::kCrLf;
+            joined += s;
+            ++count;
+        }
+        last = s + QLatin1Char(' ');
+    }
+    out.lineCount = tickets::clampToInt16(count);
+    out.text = removeMarkers(collapseSpaces(joined, 1));
+    last = removeMarkers(collapseSpaces(last, 4));
+    if (last.contains(QLatin1Char(' '))) {
+        const QStringList items = tickets::splitFields(last);
+        for (int i = 0; i < items.size(); ++i)
+            if (!items[i].isEmpty())
+                out.lastLineCount = tickets::clampToInt16(i + 1);
+    }
+    return out;
+}
+
+SlotText readSlotData(const QString& folder, const QString& dataFile)
+{
+    const std::optional<QString> text = readTextFile(filePath(folder, dataFile));
+    return parseDataFileLines(text ? textLines(*text) : QStringList());
+}
+
+QString readTimeText(const QString& folder, const QString& timeFile)
+{
+    const std::optional<QString> text = readTextFile(filePath(folder, timeFile));
+    return text ? textLines(*text).join(QString()) : QString();
+}
+
+QString readTimeFirstLine(const QString& folder, const QString& timeFile)
+{
+    const std::optional<QString> text = readTextFile(filePath(folder, timeFile));
+    const QStringList lines = text ? textLines(*text) : QStringList();
+    return lines.isEmpty() ? QString() : lines.first();
+}
+
+SaveResult saveSlot(const QString& folder, const QString& dataFile, const QString& content,
+                    const QString& dateTime)
+{
+    SaveResult result;
+    result.content = content.isEmpty() ? content : tickets::cleanTicketText(content);
+    result.data = writeTextFile(filePath(folder, dataFile), result.content + tickets::kCrLf);
+    if (!result.data.ok)
+        return result;
+    result.dataSaved = true;
+    result.time = writeTextFile(filePath(folder, timeFileNameFor(dataFile)),
+                                dateTime + tickets::kCrLf);
+    return result;
+}
+
+QString savedStatusText(const QString& slotNumber)
+{
+    return QStringLiteral("彩票数据已保存 (") + slotNumber + QStringLiteral("存档)");
+}
+
+bool isUnsaved(const QString& boxText, const QString& saveOK)
+{
+    return tickets::removeMarkers(boxText) != saveOK;
+}
+
+std::optional<QString> readLowText(const QString& folder)
+{
+    const std::optional<QString> text = readTextFile(filePath(folder, QStringLiteral("low.txt")));
+    if (!text)
+        return std::nullopt;
+    QString out;
+    for (const QString& line : textLines(*text))
+        out += line + tickets::kCrLf;
+    return out;
+}
+
+}  // namespace archive

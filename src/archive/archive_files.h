@@ -1,0 +1,74 @@
+// The six archive slots beside the program: "Save0N.txt" holds the ticket data text,
+// "tN.txt" the date-time text of its last save; "low.txt" holds the rules text.
+// Files are read in the system's encoding (GB18030 when that does not decode cleanly)
+// and written atomically with CR LF line ends.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace archive {
+
+inline constexpr int kSlotCount = 6;
+
+QString dataFileName(int slot);                       // "Save03.txt"
+QString timeFileName(int slot);                       // "t3.txt"
+QString timeFileNameFor(const QString& nowOpenFile);  // "Save03.txt" → "t3.txt"
+QString slotNumberText(const QString& nowOpenFile);   // "Save03.txt" → "03"
+QString filePath(const QString& folder, const QString& fileName);
+
+// A file's text; a missing or unreadable file gives std::nullopt.
+std::optional<QString> readTextFile(const QString& path);
+
+// The lines of a text as a line-by-line reader sees them: a final line end ends
+// the last line and does not start another one.
+QStringList textLines(const QString& text);
+
+struct WriteResult {
+    bool ok = true;
+    QString error;  // for the user: what failed, naming the file
+};
+
+// Writes the text atomically (the old file stays whole if anything fails).
+WriteResult writeTextFile(const QString& path, const QString& text);
+
+// What reading a data file gives (the loader's rules).
+struct SlotText {
+    QString text;                       // non-empty lines joined by " " + CR LF, cleaned
+    qint16 lineCount = 0;               // non-empty lines read
+    std::optional<qint16> lastLineCount;  // numbers in the last line; none leaves the counter
+};
+SlotText parseDataFileLines(const QStringList& lines);
+
+// Reads one slot's data file (a missing file reads as empty).
+SlotText readSlotData(const QString& folder, const QString& dataFile);
+
+// All lines of a time file joined without separator ("" when missing).
+QString readTimeText(const QString& folder, const QString& timeFile);
+// The first line of a time file ("" when missing).
+QString readTimeFirstLine(const QString& folder, const QString& timeFile);
+
+struct SaveResult {
+    QString content;       // the cleaned text that was (to be) written
+    bool dataSaved = false;
+    WriteResult data;
+    WriteResult time;
+    bool ok() const { return data.ok && time.ok; }
+};
+
+// Cleans the content (no marker, five collapsing passes unless empty) and writes it
+// with its time file; the date-time text is what goes into the time file.
+SaveResult saveSlot(const QString& folder, const QString& dataFile, const QString& content,
+                    const QString& dateTime);
+
+// "彩票数据已保存 (03存档)".
+QString savedStatusText(const QString& slotNumber);
+
+// The ticket data is unsaved when the box text without markers differs from the snapshot.
+bool isUnsaved(const QString& boxText, const QString& saveOK);
+
+// Each line of the rules text followed by CR LF; std::nullopt when missing or unreadable.
+std::optional<QString> readLowText(const QString& folder);
+
+}  // namespace archive

@@ -1,0 +1,200 @@
+#include "tickets/prize_check.h"
+
+#include "messages/cue_literals.h"
+#include "tickets/ticket_text.h"
+
+#include <array>
+
+namespace tickets {
+
+namespace {
+
+const QString kIncompleteDraw =
+    QStringLiteral("BR    ▲开奖号码填写不完整，7个号码，每个号码2位数，用空格分隔；");
+
+// The notices of a draw line that cannot be used; empty when it is fine.
+QString drawNotices(const QString& draw)
+{
+    if (!draw.contains(QLatin1Char(' ')))
+        return kIncompleteDraw;
+    const QStringList fields = splitFields(draw);
+    if (fields.size() < 7)
+        return kIncompleteDraw;
+    QString notices;
+    for (int k = 0; k < 7; ++k) {
+        if (!isNumeric(fields[k]))
+            notices += QStringLiteral("BR    ▲开奖号码第%1个号码没填或非数字。").arg(k + 1);
+        else if (fields[k].size() != 2)
+            notices += QStringLiteral("BR    ▲开奖号码第%1个号码不是2位；").arg(k + 1);
+    }
+    return notices;
+}
+
+QString rowTag(int level)
+{
+    static const std::array<const char*, 7> tags = {
+        "", "(1奖 500万) BR", "(2奖 70万) BR", "(3奖 35万) BR",
+        "(4奖 500元) BR", "(5奖 100元) BR", "(6奖 10元) BR"};
+    return QString::fromUtf8(tags[level]);
+}
+
+QString noPrizeMessage(int errorFree, int faulty)
+{
+    return QStringLiteral("对奖提示：BR   非常抱歉，您的彩票没有中奖，共搜索了%1个无错组，%2个有错组(含空值组)。")
+        .arg(errorFree)
+        .arg(faulty);
+}
+
+// The level of a complete line against a usable draw (0 for none).
+int lineLevel(const QStringList& fields, const QStringList& draw)
+{
+    return prizeLevel(regularMatches(fields, draw), fields[6] == draw[6]);
+}
+
+void checkSeveralLines(const QString& ticketText, const QStringList& draw, PrizeCheck& out)
+{
+    const bool hasDraw = !draw.isEmpty();
+    std::array<int, 7> perLevel{};
+    QString box;
+    QString rows;
+    box.reserve(ticketText.size() + ticketText.size() / 8);
+    const QStringList lines = splitLines(ticketText);
+    for (int r = 0; r < lines.size(); ++r) {
+        const QString& line = lines[r];
+        if (line.isEmpty()) {
+            ++out.faulty;
+            continue;
+        }
+        const QStringList fields = splitFields(line);
+        if (!isCompleteLine(fields)) {
+            box += line + QLatin1Char(' ') + kCrLf;
+            ++out.faulty;
+            continue;
+        }
+        box += line + QLatin1Char(' ') + kCrLf;
+        ++out.errorFree;
+        const int level = hasDraw ? lineLevel(fields, draw) : 0;
+        if (level == 0)
+            continue;
+        ++out.winning;
+        ++perLevel[level];
+        rows += QStringLiteral("BRBR行") + QString::number(r + 1) + rowTag(level) + line;
+    }
+    out.boxText = box;
+    if (!hasDraw)
+        return;
+    if (rows.isEmpty()) {
+        out.cue = cues::kNoPrize;
+        out.message = noPrizeMessage(out.errorFree, out.faulty);
+        return;
+    }
+    out.cue = cues::kPrize;
+    out.message = QStringLiteral("中奖提示：BR   恭喜，您有%1组号码中奖哟，行数分别为 ").arg(out.winning)
+                  + rows
+                  + QStringLiteral("BR    其中一等奖%1个，二等奖%2个，三等奖%3个，四等奖%4个，五等奖%5个，六等奖%6个，")
+                        .arg(perLevel[1]).arg(perLevel[2]).arg(perLevel[3])
+                        .arg(perLevel[4]).arg(perLevel[5]).arg(perLevel[6])
+                  + QStringLiteral("共搜索了%1个无错组，%2个有错组(含空值组)。").arg(out.errorFree).arg(out.faulty);
+}
+
+void checkOneLine(const QString& ticketText, const QStringList& draw, PrizeCheck& out)
+{
+    out.boxText = ticketText;
+    if (!ticketText.contains(QLatin1Char(' '))) {
+        out.message = QStringLiteral("错误提示：BR    ▲您的彩票数据有问题，必须用空格把每一组两位数字分隔开。");
+        return;
+    }
+    const QStringList fields = splitFields(ticketText);
+    if (!isCompleteLine(fields)) {
+        out.message = QStringLiteral("错误提示：BR    ▲请填写完整2元买到的那7个号码在一行里。");
+        return;
+    }
+    out.errorFree = 1;
+    if (draw.isEmpty())
+        return;
+    const int level = lineLevel(fields, draw);
+    if (level == 0) {
+        out.message = noPrizeMessage(1, 0);
+        return;
+    }
+    out.winning = 1;
+    out.boxText += QStringLiteral(" 已中奖");
+    out.message = QStringLiteral("中奖提示：BR   您的彩票中了%1等奖，请自已到官方再校对一下，如算错了造成您的损失，本软件不承担任何责任。")
+                      .arg(level);
+}
+
+}  // namespace
+
+int prizeLevel(int regularMatches, bool specialEqual)
+{
+    switch (regularMatches) {
+    case 6: return specialEqual ? 1 : 2;
+    case 5: return specialEqual ? 3 : 4;
+    case 4: return specialEqual ? 5 : 6;
+    default: return 0;
+    }
+}
+
+int regularMatches(const QStringList& lineFields, const QStringList& drawFields)
+{
+    int matches = 0;
+    const int n = std::min<int>(6, lineFields.size());
+    for (int k = 0; k < n; ++k) {
+        const QString& field = lineFields[k];
+        if (!isNumberField(field))
+            break;
+        bool repeat = false;
+        for (int j = 0; j < k && !repeat; ++j)
+            repeat = lineFields[j] == field;
+        if (repeat)
+            continue;
+        for (int d = 0; d < 6 && d < drawFields.size(); ++d) {
+            if (drawFields[d] == field) {
+                ++matches;
+                break;
+            }
+        }
+    }
+    return matches;
+}
+
+bool isCompleteLine(const QStringList& lineFields)
+{
+    if (lineFields.size() < 7)
+        return false;
+    for (int k = 0; k < 7; ++k)
+        if (lineFields[k].isEmpty())
+            return false;
+    return true;
+}
+
+PrizeCheck checkPrizes(const QString& ticketBox, const QString& drawLine)
+{
+    PrizeCheck out;
+    out.boxBeforeCheck = removeMarkers(ticketBox);
+    out.boxText = out.boxBeforeCheck;
+    if (out.boxBeforeCheck.isEmpty()) {
+        out.message = QStringLiteral("错误提示：BR   请填写至少一组中奖彩票号码。");
+        return out;
+    }
+    QStringList draw;
+    if (!drawLine.isEmpty()) {
+        const QString notices = drawNotices(drawLine);
+        if (!notices.isEmpty()) {
+            out.drawCleared = true;
+            out.message = QStringLiteral("错误提示：BR   开奖号码有错被清空，需重新输入。") + notices;
+            return out;
+        }
+        draw = splitFields(drawLine);
+    }
+    const QString ticketText = collapseSpaces(out.boxBeforeCheck, 5);
+    if (ticketText.contains(kCrLf))
+        checkSeveralLines(ticketText, draw, out);
+    else
+        checkOneLine(ticketText, draw, out);
+    out.save = !ticketText.isEmpty();
+    out.saveText = ticketText;
+    return out;
+}
+
+}  // namespace tickets

@@ -1,0 +1,50 @@
+// The ticket data text: numbers of two digits each followed by one space,
+// lines joined by CR LF, an input marker "←" at the end while numbers are keyed.
+// Every reader of that text goes through these few functions.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+namespace tickets {
+
+inline const QString kCrLf = QStringLiteral("\r\n");
+inline const QChar kMarker = QChar(0x2190);  // "←"
+
+// The text with every input marker removed, wherever it stands.
+QString removeMarkers(const QString& text);
+
+// Replaces every "  " by " ", left to right over non-overlapping pairs, `passes` times.
+QString collapseSpaces(QString text, int passes);
+
+// The prize check and the save clean a text the same way: no marker, five collapsing passes.
+QString cleanTicketText(const QString& text);
+
+// Splits at every CR LF; empty elements are kept.
+QStringList splitLines(const QString& text);
+
+// Splits a line at every single space; empty fields are kept.
+QStringList splitFields(const QString& line);
+
+// The one numeric test: an optional sign, digits with at most one decimal point
+// (at least one digit), nothing else. "07", "+5", "-3", "5." pass; "", "x5", "—", " 5" fail.
+bool isNumeric(const QString& field);
+
+// A number field as the readers want it: exactly two characters and numeric.
+bool isNumberField(const QString& field);
+
+// The integer value of a numeric field, rounded half to even (2.5 → 2, 3.5 → 4).
+// Returns false when the text is not numeric or the value leaves the 16-bit range.
+bool toInt16Rounded(const QString& text, qint16* value);
+
+// Two decimal digits with a leading "0" below 10: 7 → "07", 36 → "36".
+QString numberText(int value);
+
+// Number of CR LF pairs in a text.
+int countLineBreaks(const QString& text);
+
+// Keeps a value of a wider type inside the 16-bit signed range.
+qint16 clampToInt16(qint64 value);
+
+}  // namespace tickets

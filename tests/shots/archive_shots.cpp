@@ -1,0 +1,3 @@
+#include "shots.h"
+
+void shootArchiveWindows(Form1&, ShotContext&) {}

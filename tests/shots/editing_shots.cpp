@@ -1,0 +1,3 @@
+#include "shots.h"
+
+void shootEditingWindows(Form1&, ShotContext&) {}

@@ -1,0 +1,3 @@
+#include "shots.h"
+
+void shootGeneratorWindows(Form1&, ShotContext&) {}

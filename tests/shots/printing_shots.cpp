@@ -1,0 +1,3 @@
+#include "shots.h"
+
+void shootPrintingWindows(Form1&, ShotContext&) {}

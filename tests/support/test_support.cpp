@@ -1,0 +1,148 @@
+#include "support/test_support.h"
+
+#include "app/main_window.h"
+#include "messages/message_window.h"
+
+#include <QAbstractButton>
+#include <QAbstractScrollArea>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QFileInfo>
+
+CueRecorder::CueRecorder() { cues::setPlayer(this); }
+CueRecorder::~CueRecorder() { cues::setPlayer(nullptr); }
+
+void CueRecorder::play(const QString& filePath)
+{
+    played << QStringLiteral("\\sound\\") + QFileInfo(filePath).fileName();
+}
+
+TestFolder::TestFolder() = default;
+
+QString TestFolder::filePath(const QString& name) const
+{
+    return QDir(m_dir.path()).filePath(name);
+}
+
+void TestFolder::write(const QString& name, const QString& text) const
+{
+    QFile file(filePath(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(text.toUtf8());
+}
+
+QString TestFolder::read(const QString& name) const
+{
+    QFile file(filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+bool TestFolder::exists(const QString& name) const
+{
+    return QFile::exists(filePath(name));
+}
+
+ModalWatcher::ModalWatcher(QMessageBox::StandardButton a) : answer(a)
+{
+    connect(&m_timer, &QTimer::timeout, this, &ModalWatcher::poll);
+    m_timer.start(10);
+}
+
+ModalWatcher::~ModalWatcher() = default;
+
+void ModalWatcher::onNext(std::function<void(QWidget*)> action)
+{
+    m_actions.push_back(std::move(action));
+}
+
+QStringList ModalWatcher::messages() const
+{
+    QStringList out;
+    for (const SeenModal& s : seen)
+        if (s.objectName == QLatin1String("ShowText1"))
+            out << s.text;
+    return out;
+}
+
+void ModalWatcher::poll()
+{
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w || !w->isVisible() || m_handling == w)
+        return;
+    m_handling = w;
+    SeenModal s{w->objectName(), w->windowTitle(), QString()};
+    if (auto* box = qobject_cast<QMessageBox*>(w))
+        s.text = box->text();
+    else if (auto* msg = qobject_cast<ShowText1*>(w))
+        s.text = msg->Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    seen.push_back(s);
+    if (!m_actions.empty()) {
+        auto action = std::move(m_actions.front());
+        m_actions.pop_front();
+        action(w);
+    } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
+        if (QAbstractButton* b = box->button(answer))
+            b->click();
+        else
+            box->reject();
+    } else {
+        w->hide();
+    }
+    m_handling = nullptr;
+}
+
+QWidget* child(QWidget* root, const QString& name)
+{
+    QWidget* w = root->objectName() == name ? root : root->findChild<QWidget*>(name);
+    if (!w)
+        qWarning("no widget named %s", qPrintable(name));
+    return w;
+}
+
+static QWidget* clickTarget(QWidget* widget)
+{
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+        return area->viewport();
+    return widget;
+}
+
+void click(QWidget* widget)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->click();
+        return;
+    }
+    QWidget* target = clickTarget(widget);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void doubleClick(QWidget* widget)
+{
+    QTest::mouseDClick(clickTarget(widget), Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+void trigger(QWidget* root, const QString& actionName)
+{
+    auto* action = root->findChild<QAction*>(actionName);
+    if (!action) {
+        qWarning("no action named %s", qPrintable(actionName));
+        return;
+    }
+    action->trigger();
+}
+
+void pressNumber(Form1& form, int i)
+{
+    // A user waits for the lock to pass; the test lets the timer tick at once.
+    if (form.Timer1->isActive())
+        form.Timer1_Timer();
+    form.num1[i]->click();
+}
