@@ -1,4 +1,163 @@
+// Start-up on a slot, the exit guard and saving through the main window.
+#include "app/main_window.h"
+#include "app/widgets.h"
+#include "archive/date_time_text.h"
+#include "messages/cue_literals.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+#include <QTimer>
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void startUpShowsSlotZeroWithTheMarker();
+    void freshFolderStartsEmpty();
+    void closingRightAfterStartUpAsksNothing();
+    void closingWithChangesAsks_data();
+    void closingWithChangesAsks();
+    void failedSaveIsReportedAndStillUnsaved();
+    void timerTickAfterADeleteReleasesThePad();
+
+private:
+    TestFolder* m_folder = nullptr;
+};
+
+void MainWindowTest::init()
+{
+    delete m_folder;
+    m_folder = new TestFolder;
+    m_folder->write("Save00.txt", "01 02 03 04 05 06 07 \r\n08 09 \r\n");
+    m_folder->write("t0.txt", "2026/12/1 8:00:00\r\n");
+    archive::setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 5, 1)); });
+}
+
+void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
+{
+    CueRecorder cues;
+    Form1 form(m_folder->path());
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 ←"));
+    QCOMPARE(form.Text88->textCursor().position(), form.Text88->toPlainText().size() - 1);
+    QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/12/1 8:00:00)"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器 v1.22"));
+    QCOMPARE(form.Label9->text(), QStringLiteral("请用下面按钮输入号码"));
+    QCOMPARE(int(form.AllList), 2);
+    QCOMPARE(int(form.NowIsJi), 2);
+    QCOMPARE(int(form.NowIsJi2), 8);
+    QCOMPARE(int(form.Input2W), 999);
+    QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
+    QCOMPARE(form.SaveOK, QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 "));
+    for (int i = 1; i <= 36; ++i)
+        QVERIFY(!form.num1[i]->isEnabled());
+    QVERIFY(!form.Command5->isEnabled());
+    QCOMPARE(cues.played, QStringList{cues::kWelcome});
+    // The controls carry their names for anyone driving the window.
+    for (const char* name : {"Text0", "Text88", "Label9", "Label11", "num1(36)", "Command5",
+                             "Command1", "Command13", "Frame1"})
+        QVERIFY2(form.findChild<QWidget*>(name), name);
+    for (const char* name : {"open234", "g34435", "newver345", "forme3435"})
+        QVERIFY2(form.findChild<QAction*>(name), name);
+}
+
+void MainWindowTest::freshFolderStartsEmpty()
+{
+    CueRecorder cues;
+    TestFolder empty;
+    Form1 form(empty.path());
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("←"));
+    QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:)"));
+    QVERIFY(!empty.exists("Save00.txt"));  // starting never writes the user's files
+}
+
+void MainWindowTest::closingRightAfterStartUpAsksNothing()
+{
+    CueRecorder cues;
+    ModalWatcher modals(QMessageBox::No);
+    Form1 form(m_folder->path());
+    form.show();
+    QVERIFY(form.close());
+    QVERIFY(modals.seen.empty());
+}
+
+void MainWindowTest::closingWithChangesAsks_data()
+{
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("slot 0, No keeps the window") << 0 << false;
+    QTest::newRow("slot 5, No keeps the window") << 5 << false;
+    QTest::newRow("slot 3, Yes closes") << 3 << true;
+}
+
+void MainWindowTest::closingWithChangesAsks()
+{
+    QFETCH(int, slot);
+    QFETCH(bool, yes);
+    CueRecorder cues;
+    ModalWatcher modals(yes ? QMessageBox::Yes : QMessageBox::No);
+    Form1 form(m_folder->path());
+    form.show();
+    form.NowOpenFile = QStringLiteral("Save0%1.txt").arg(slot);
+    click(form.Text88);
+    pressNumber(form, 10);
+    const QString before = form.Text88->crlfText();
+    QCOMPARE(form.close(), yes);
+    QCOMPARE(modals.seen.size(), size_t(1));
+    QCOMPARE(modals.seen[0].title, QStringLiteral("彩票未保存"));
+    QCOMPARE(modals.seen[0].text,
+             QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0%1”，您真的要强制退出吗？").arg(slot));
+    QCOMPARE(cues.played.last(), cues::kUnsaved);
+    if (!yes) {
+        QVERIFY(form.isVisible());
+        QCOMPARE(form.Text88->crlfText(), before);
+    }
+}
+
+void MainWindowTest::failedSaveIsReportedAndStillUnsaved()
+{
+    CueRecorder cues;
+    ModalWatcher modals(QMessageBox::No);
+    Form1 form(m_folder->path());
+    form.show();
+    // A folder where the data file should be stands for any failed write.
+    form.NowOpenFile = QStringLiteral("Save02.txt");
+    QVERIFY(QDir(m_folder->path()).mkdir("Save02.txt"));
+    const QString oldSaveOK = form.SaveOK;
+    QString content = QStringLiteral("11 12 13 ");
+    QVERIFY(!form.saveallnum(content));
+    QCOMPARE(form.SaveOK, oldSaveOK);
+    QVERIFY(!form.Label9->text().contains(QStringLiteral("已保存")));
+    const QStringList shown = modals.messages();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].startsWith(QStringLiteral("错误提示：")));
+    QVERIFY2(shown[0].contains(QStringLiteral("Save02.txt")), qPrintable(shown[0]));
+    form.Text88->setCrlfText(content);
+    QVERIFY(!form.close());  // still unsaved: the guard asks, No keeps the window
+    QCOMPARE(modals.seen.back().title, QStringLiteral("彩票未保存"));
+}
+
+void MainWindowTest::timerTickAfterADeleteReleasesThePad()
+{
+    CueRecorder cues;
+    Form1 form(m_folder->path());
+    click(form.Text88);
+    form.Command5->click();
+    QCOMPARE(int(form.JustPress), -100);
+    QVERIFY(!form.num1[1]->isEnabled());
+    QVERIFY(!form.Command5->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(form.Command5->isEnabled(), 2000);  // the real 500 ms tick
+    for (int i = 1; i <= 36; ++i)
+        QVERIFY(form.num1[i]->isEnabled());
+    QCOMPARE(int(form.JustPress), -100);
+    QVERIFY(!form.Timer1->isActive());
+    pressNumber(form, 5);  // a press with -100 pending locks just that button
+    QCOMPARE(int(form.JustPress), 5);
+    QVERIFY(!form.num1[5]->isEnabled());
+}
+
+QTEST_MAIN(MainWindowTest)
 #include "tst_main_window.moc"

@@ -1,4 +1,308 @@
+// Keying the draw and the ticket lines with the number pad, delete and clear, and the
+// whole road of a prize check through the main window.
+#include "app/main_window.h"
+#include "app/widgets.h"
+#include "messages/cue_literals.h"
+#include "support/test_support.h"
+#include "tickets/ticket_text.h"
+
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+namespace {
+QString line(const QString& numbers) { return numbers + QLatin1Char(' '); }
+}  // namespace
+
+class NumberPadTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void keyingALineAndTheNext();
+    void eighthDrawNumberRestartsTheDraw();
+    void pressLockMovesToTheLastButton();
+    void deletes_data();
+    void deletes();
+    void deleteFromTheDraw();
+    void countersSetByHand_data();
+    void countersSetByHand();
+    void lineCounterStopsAtItsTop();
+    void clearButtons();
+    void keysInTheLockedBoxesOnlyWarn();
+    void editsKeepTheTextAndFollowDirectChanges();
+    void prizeCheckEndToEnd();
+    void checkWithoutTicketsSavesNothing();
+    void drawWithErrorsIsCleared();
+
+private:
+    TestFolder* m_folder = nullptr;
+    CueRecorder* m_cues = nullptr;
+    Form1* m_form = nullptr;
+};
+
+void NumberPadTest::init()
+{
+    m_folder = new TestFolder;
+    m_cues = new CueRecorder;
+    m_form = new Form1(m_folder->path());
+    m_form->show();
+}
+
+void NumberPadTest::cleanup()
+{
+    m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());  // no question at the end
+    delete m_form;
+    delete m_cues;
+    delete m_folder;
+}
+
+void NumberPadTest::keyingALineAndTheNext()
+{
+    Form1& f = *m_form;
+    click(f.Text88);
+    QCOMPARE(int(f.Input2W), 88);
+    QCOMPARE(f.Label9->text(), QStringLiteral("彩票号码栏 输入数据中 .. (0行)"));
+    for (int i = 1; i <= 7; ++i)
+        pressNumber(f, i);
+    QCOMPARE(f.Text88->crlfText(), line("01 02 03 04 05 06 07") + "←");
+    QCOMPARE(f.Label9->text(), QStringLiteral("07 (第7/共7个  第1行)"));
+    pressNumber(f, 8);
+    QCOMPARE(f.Text88->crlfText(), line("01 02 03 04 05 06 07") + "\r\n08 ←");
+    QCOMPARE(f.Label9->text(), QStringLiteral("08 (第1/共7个  第2行)"));
+    QCOMPARE(int(f.AllList), 2);
+    QCOMPARE(int(f.NowIsJi), 1);
+    // The caret waits just before the marker; the widget shows one break per line.
+    QCOMPARE(f.Text88->toPlainText(), QStringLiteral("01 02 03 04 05 06 07 \n08 ←"));
+    QCOMPARE(f.Text88->textCursor().position(), f.Text88->toPlainText().size() - 1);
+}
+
+void NumberPadTest::eighthDrawNumberRestartsTheDraw()
+{
+    Form1& f = *m_form;
+    click(f.Text0);
+    QCOMPARE(int(f.Input2W), 0);
+    QCOMPARE(int(f.NowIsJi2), 0);
+    for (int i = 1; i <= 7; ++i)
+        pressNumber(f, i);
+    QCOMPARE(f.Text0->text(), line("01 02 03 04 05 06 07"));
+    QCOMPARE(f.Label9->text(), QStringLiteral("07 (开奖号码第7/共7个)"));
+    pressNumber(f, 9);
+    QCOMPARE(f.Text0->text(), QStringLiteral("09 "));
+    QCOMPARE(f.Label9->text(), QStringLiteral("09 (开奖号码第1/共7个)"));
+}
+
+void NumberPadTest::pressLockMovesToTheLastButton()
+{
+    Form1& f = *m_form;
+    click(f.Text88);
+    f.num1[3]->click();
+    QVERIFY(!f.num1[3]->isEnabled());
+    f.num1[4]->click();  // within the 500 ms
+    QVERIFY(f.num1[3]->isEnabled());
+    QVERIFY(!f.num1[4]->isEnabled());
+    QCOMPARE(int(f.JustPress), 4);
+    f.Timer1_Timer();
+    QVERIFY(f.num1[4]->isEnabled());
+    QCOMPARE(int(f.JustPress), 0);
+}
+
+void NumberPadTest::deletes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("nowIsJi");
+    QTest::addColumn<int>("allList");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<int>("nowIsJiAfter");
+    QTest::addColumn<int>("allListAfter");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("last number of a line") << line("01 02 03") + "←" << 3 << 1 << line("01 02") + "←" << 2 << 1
+                                           << QStringLiteral("删除1行第3个号码 ..");
+    QTest::newRow("first number of line 2") << line("01 02 03 04 05 06 07") + "\r\n08 ←" << 1 << 2
+                                            << line("01 02 03 04 05 06 07") + "←" << 7 << 1
+                                            << QStringLiteral("删除2行第1个号码 ..");
+    QTest::newRow("the only number") << QStringLiteral("05 ←") << 1 << 1 << QString() << 0 << 0
+                                     << QStringLiteral("彩票数据已清除");
+    QTest::newRow("right after a check") << line("01 02 03 04 05 06 07") + " \r\n" << 7 << 1
+                                         << QStringLiteral("01 02 03 04 05 06 07←") << 6 << 1
+                                         << QStringLiteral("删除1行第7个号码 ..");
+    QTest::newRow("fewer than three characters") << QStringLiteral("0←") << 1 << 1 << QString() << 0 << 0
+                                                 << QStringLiteral("彩票数据已清除");
+}
+
+void NumberPadTest::deletes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, nowIsJi);
+    QFETCH(int, allList);
+    Form1& f = *m_form;
+    click(f.Text88);
+    f.Text88->setCrlfText(text);
+    f.NowIsJi = qint16(nowIsJi);
+    f.AllList = qint16(allList);
+    f.Command5->click();
+    QTEST(f.Text88->crlfText(), "after");
+    QTEST(int(f.NowIsJi), "nowIsJiAfter");
+    QTEST(int(f.AllList), "allListAfter");
+    QTEST(f.Label9->text(), "status");
+    QCOMPARE(int(f.JustPress), -100);
+}
+
+void NumberPadTest::deleteFromTheDraw()
+{
+    Form1& f = *m_form;
+    click(f.Text0);
+    pressNumber(f, 1);
+    pressNumber(f, 2);
+    f.Timer1_Timer();
+    f.Command5->click();
+    QCOMPARE(f.Text0->text(), QStringLiteral("01 "));
+    QCOMPARE(f.Label9->text(), QStringLiteral("删除第2个开奖号码 .."));
+    f.Timer1_Timer();
+    f.Command5->click();
+    QCOMPARE(f.Text0->text(), QString());
+    QCOMPARE(f.Label9->text(), QStringLiteral("开奖号码已全删除 .."));
+}
+
+void NumberPadTest::countersSetByHand_data()
+{
+    QTest::addColumn<int>("nowIsJi");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("above 7 starts a line") << 9 << line("01 02") + "\r\n11 ←" << QStringLiteral("11(第1/共7个  第2行)");
+    QTest::newRow("below 1 writes nothing") << -1 << line("01 02") + "←" << QStringLiteral("11");
+}
+
+void NumberPadTest::countersSetByHand()
+{
+    QFETCH(int, nowIsJi);
+    Form1& f = *m_form;
+    click(f.Text88);
+    f.Text88->setCrlfText(line("01 02") + "←");
+    f.AllList = 1;
+    f.NowIsJi = qint16(nowIsJi);
+    pressNumber(f, 11);
+    QTEST(f.Text88->crlfText(), "after");
+    QTEST(f.Label9->text(), "status");
+}
+
+void NumberPadTest::lineCounterStopsAtItsTop()
+{
+    Form1& f = *m_form;
+    click(f.Text88);
+    f.Text88->setCrlfText(line("01 02 03 04 05 06 07") + "←");
+    f.AllList = 32767;
+    f.NowIsJi = 7;
+    pressNumber(f, 8);
+    QCOMPARE(int(f.AllList), 32767);
+    QCOMPARE(int(f.NowIsJi), 7);
+    QCOMPARE(f.Text88->crlfText(), line("01 02 03 04 05 06 07") + "←");
+    QVERIFY(f.Label9->text().contains(QStringLiteral("32767")));
+}
+
+void NumberPadTest::clearButtons()
+{
+    Form1& f = *m_form;
+    click(f.Text88);
+    pressNumber(f, 1);
+    f.Command2->click();
+    QCOMPARE(f.Text88->crlfText(), QString());
+    QCOMPARE(f.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器v1.22"));
+    QCOMPARE(f.Label9->text(), QStringLiteral("彩票数据已清除"));
+    QCOMPARE(int(f.Input2W), 88);
+    click(f.Text0);
+    pressNumber(f, 2);
+    f.Command3->click();
+    QCOMPARE(f.Text0->text(), QString());
+    QCOMPARE(int(f.NowIsJi2), 0);
+    QCOMPARE(f.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器1.22"));
+}
+
+void NumberPadTest::keysInTheLockedBoxesOnlyWarn()
+{
+    Form1& f = *m_form;
+    ModalWatcher modals;
+    const QString before = f.Text88->crlfText();
+    QTest::keyClick(f.Text88, Qt::Key_Left);
+    QTest::keyClick(f.Text88, Qt::Key_5);
+    QCOMPARE(f.Text88->crlfText(), before);
+    QCOMPARE(modals.messages().size(), 2);  // every key, arrows included
+    QVERIFY(modals.messages()[0].startsWith(QStringLiteral("注意：\r\n    只能点下面号码按钮输入数据")));
+    QTest::keyClick(f.Text0, Qt::Key_5);
+    QCOMPARE(f.Text0->text(), QString());
+    QCOMPARE(modals.messages().size(), 2);  // the draw line only warns in the status line
+    QCOMPARE(f.Label9->text(), QStringLiteral("注意：只能点下面号码按钮输入数据!!!"));
+    QCOMPARE(m_cues->played.count(cues::kUseButtons), 3);
+}
+
+void NumberPadTest::editsKeepTheTextAndFollowDirectChanges()
+{
+    Form1& f = *m_form;
+    click(f.Text88);
+    // A text set on the widget itself is what the next press works on.
+    f.Text88->setPlainText(QStringLiteral("30 31 \n32 "));
+    f.NowIsJi = 1;
+    f.AllList = 2;
+    pressNumber(f, 33);
+    QCOMPARE(f.Text88->crlfText(), QStringLiteral("30 31 \r\n32 33 ←"));
+    QCOMPARE(f.Text88->toPlainText(), QStringLiteral("30 31 \n32 33 ←"));
+}
+
+void NumberPadTest::prizeCheckEndToEnd()
+{
+    Form1& f = *m_form;
+    ModalWatcher modals;
+    click(f.Text0);
+    for (int i : {1, 2, 3, 4, 5, 6, 7})
+        pressNumber(f, i);
+    click(f.Text88);
+    for (int i : {1, 2, 3, 4, 10, 11, 7, 1, 2, 3, 4, 5, 6, 8, 20, 21, 22})
+        pressNumber(f, i);
+    f.Command1->click();
+    const QStringList shown = modals.messages();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0], QStringLiteral("中奖提示：\r\n   恭喜，您有2组号码中奖哟，行数分别为 \r\n\r\n行1(5奖 100元) \r\n01 02 03 04 10 11 07 "
+                                      "\r\n\r\n行2(2奖 70万) \r\n01 02 03 04 05 06 08 \r\n    其中一等奖0个，二等奖1个，三等奖0个，"
+                                      "四等奖0个，五等奖1个，六等奖0个，共搜索了2个无错组，1个有错组(含空值组)。"));
+    QCOMPARE(m_cues->played.last(), cues::kPrize);
+    QCOMPARE(f.Text88->crlfText(), line("01 02 03 04 10 11 07") + " \r\n" + line("01 02 03 04 05 06 08")
+                                       + " \r\n" + line("20 21 22") + " \r\n");
+    QCOMPARE(m_folder->read("Save00.txt"), line("01 02 03 04 10 11 07") + "\r\n"
+                                               + line("01 02 03 04 05 06 08") + "\r\n" + line("20 21 22") + "\r\n");
+    QVERIFY(m_folder->exists("t0.txt"));
+    QCOMPARE(f.Label9->text(), QStringLiteral("彩票数据已保存 (00存档)"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器1.22"));
+    QVERIFY(f.isUnsaved());  // the rewritten box carries an extra space per line
+}
+
+void NumberPadTest::checkWithoutTicketsSavesNothing()
+{
+    Form1& f = *m_form;
+    ModalWatcher modals;
+    f.Command2->click();
+    f.Command1->click();
+    QCOMPARE(modals.messages(), QStringList{QStringLiteral("错误提示：\r\n   请填写至少一组中奖彩票号码。")});
+    QVERIFY(!m_folder->exists("Save00.txt"));
+    QCOMPARE(f.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器1.22"));
+}
+
+void NumberPadTest::drawWithErrorsIsCleared()
+{
+    Form1& f = *m_form;
+    ModalWatcher modals;
+    click(f.Text0);
+    for (int i : {1, 2, 3})
+        pressNumber(f, i);
+    click(f.Text88);
+    pressNumber(f, 9);
+    f.Command1->click();
+    QCOMPARE(modals.messages().size(), 1);
+    QVERIFY(modals.messages()[0].contains(QStringLiteral("开奖号码填写不完整")));
+    QCOMPARE(f.Text0->text(), QString());
+    QCOMPARE(int(f.NowIsJi2), 0);
+    QCOMPARE(f.Text88->crlfText(), QStringLiteral("09 "));  // the marker goes, nothing else
+    QVERIFY(!m_folder->exists("Save00.txt"));
+}
+
+QTEST_MAIN(NumberPadTest)
 #include "tst_number_pad.moc"
