@@ -1,4 +1,107 @@
+// The message window: "BR" breaks, the ways to dismiss it, and what it shows next time.
+#include "app/main_window.h"
+#include "messages/message_text.h"
+#include "messages/message_window.h"
+#include "messages/sound_cues.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QPlainTextEdit>
 #include <QTest>
-class T : public QObject { Q_OBJECT };
-QTEST_MAIN(T)
+
+class MessageWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void breaks_data();
+    void breaks();
+    void usageTextNamesTheDefaultFile();
+    void emptyMessageIsNotShown();
+    void dismissing_data();
+    void dismissing();
+    void missingSoundFolderIsIgnored();
+};
+
+void MessageWindowTest::breaks_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("title and paragraph") << "注意：BR    请您点击底下的数字按钮输入！"
+                                         << "注意：\r\n    请您点击底下的数字按钮输入！";
+    QTest::newRow("empty line") << "aBRBRb" << "a\r\n\r\nb";
+    QTest::newRow("lower case stays text") << "a br Br b" << "a br Br b";
+}
+
+void MessageWindowTest::breaks()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QCOMPARE(messages::brToLineBreaks(message), shown);
+}
+
+void MessageWindowTest::usageTextNamesTheDefaultFile()
+{
+    const QString folder = QDir::toNativeSeparators(QStringLiteral("/opt/lotto"));
+    const QString usage = messages::usageText(folder);
+    QVERIFY(usage.startsWith(QStringLiteral("使用说明：\r\n    本软件用了大字体")));
+    QVERIFY(usage.contains(QStringLiteral("(默认") + folder + QStringLiteral("\\Save00.txt)，到了开奖日")));
+    QVERIFY(!usage.contains(QStringLiteral("BR")));
+}
+
+void MessageWindowTest::emptyMessageIsNotShown()
+{
+    ShowText1 window(QStringLiteral("/tmp"));
+    QString empty;
+    window.ShowTextWord(empty);  // would block until dismissed if it were shown
+    QVERIFY(!window.isVisible());
+}
+
+void MessageWindowTest::dismissing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("unloads");
+    QTest::newRow("space") << "space" << false;
+    QTest::newRow("esc") << "esc" << false;
+    QTest::newRow("double-click") << "double" << false;
+    QTest::newRow("close button") << "close" << true;
+}
+
+void MessageWindowTest::dismissing()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, unloads);
+    CueRecorder cues;
+    TestFolder folder;
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    modals.onNext([how](QWidget* w) {
+        auto* window = static_cast<ShowText1*>(w);
+        if (how == "space")
+            QTest::keyClick(window->Text1, Qt::Key_Space);
+        else if (how == "esc")
+            QTest::keyClick(window->Text1, Qt::Key_Escape);
+        else if (how == "double")
+            doubleClick(window->Text1);
+        else
+            window->close();
+    });
+    QPointer<ShowText1> first = &form.messageWindow();
+    form.showMessage(QStringLiteral("提示：BR    第一条"));
+    QCOMPARE(modals.seen.size(), size_t(1));
+    QCOMPARE(modals.seen[0].title, QStringLiteral("HELP - (关闭:双击文字/ESC键/空格键)"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(first.isNull(), unloads);
+    // Shown again without a new text: the last message, or the usage text after an unload.
+    form.messageWindow().showCurrent();
+    QCOMPARE(modals.seen.size(), size_t(2));
+    QCOMPARE(modals.seen[1].text.startsWith(QStringLiteral("使用说明：")), unloads);
+    QCOMPARE(modals.seen[1].text.startsWith(QStringLiteral("提示：\r\n    第一条")), !unloads);
+}
+
+void MessageWindowTest::missingSoundFolderIsIgnored()
+{
+    TestFolder folder;  // no sound/ inside
+    cues::play(folder.path(), cues::kWelcome);  // the system player: nothing to play, no error
+}
+
+QTEST_MAIN(MessageWindowTest)
 #include "tst_message_window.moc"
