@@ -108,7 +108,7 @@ void Form1::buildControls()
     Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("二、您的彩票号码数据："), heading,
                        central);
     Label11 = makeLabel(QStringLiteral("Label11"), QStringLiteral(".."),
-                        fonts::font(fonts::kSong, 12), central);
+                        fonts::font(fonts::kSong, 14), central);
 
     Text88 = new TicketBox(central);
     Text88->setObjectName(QStringLiteral("Text88"));
@@ -248,7 +248,7 @@ void Form1::buildMenus()
     separator();
     H3453->addActions({r343, forme3435, newver345});
 
-    const QFont menuFont = fonts::font(fonts::kSong, 14);
+    const QFont menuFont = fonts::font(fonts::kSong, 16);
     menuBar()->setFont(menuFont);
     F234->setFont(menuFont);
     H3453->setFont(menuFont);

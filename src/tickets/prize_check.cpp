@@ -45,10 +45,65 @@ QString noPrizeMessage(int errorFree, int faulty)
         .arg(faulty);
 }
 
-// The level of a complete line against a usable draw (0 for none).
-int lineLevel(const QStringList& fields, const QStringList& draw)
+// The first eight fields of a line, as views into it (no copies: a box may hold
+// tens of thousands of lines).
+struct LineFields {
+    std::array<QStringView, 8> field;
+    int count = 0;  // fields found, at most eight
+
+    explicit LineFields(QStringView line)
+    {
+        qsizetype start = 0;
+        while (count < 8) {
+            const qsizetype space = line.indexOf(QLatin1Char(' '), start);
+            if (space < 0) {
+                field[count++] = line.mid(start);
+                break;
+            }
+            field[count++] = line.mid(start, space - start);
+            start = space + 1;
+        }
+    }
+    bool complete() const
+    {
+        if (count < 7)
+            return false;
+        for (int k = 0; k < 7; ++k)
+            if (field[k].isEmpty())
+                return false;
+        return true;
+    }
+};
+
+// How many distinct values among the line's fields 0..5 occur among draw fields 0..5;
+// counting stops at the first field that is not a two-character number. A number
+// repeated in a line counts once: no shop sells such a line.
+int regularMatches(const LineFields& line, const QStringList& draw)
 {
-    return prizeLevel(regularMatches(fields, draw), fields[6] == draw[6]);
+    int matches = 0;
+    for (int k = 0; k < 6 && k < line.count; ++k) {
+        const QStringView f = line.field[k];
+        if (!isNumberField(f))
+            break;
+        bool repeat = false;
+        for (int j = 0; j < k && !repeat; ++j)
+            repeat = line.field[j] == f;
+        if (repeat)
+            continue;
+        for (int d = 0; d < 6; ++d) {
+            if (draw[d] == f) {
+                ++matches;
+                break;
+            }
+        }
+    }
+    return matches;
+}
+
+// The level of a complete line against a usable draw (0 for none).
+int lineLevel(const LineFields& line, const QStringList& draw)
+{
+    return prizeLevel(regularMatches(line, draw), line.field[6] == draw[6]);
 }
 
 void checkSeveralLines(const QString& ticketText, const QStringList& draw, PrizeCheck& out)
@@ -58,27 +113,35 @@ void checkSeveralLines(const QString& ticketText, const QStringList& draw, Prize
     QString box;
     QString rows;
     box.reserve(ticketText.size() + ticketText.size() / 8);
-    const QStringList lines = splitLines(ticketText);
-    for (int r = 0; r < lines.size(); ++r) {
-        const QString& line = lines[r];
+    const QStringView text(ticketText);
+    qsizetype start = 0;
+    for (int r = 0; start <= text.size(); ++r) {
+        qsizetype end = text.indexOf(kCrLf, start);
+        if (end < 0)
+            end = text.size();
+        const QStringView line = text.mid(start, end - start);
+        start = end + 2;
         if (line.isEmpty()) {
             ++out.faulty;
             continue;
         }
-        const QStringList fields = splitFields(line);
-        if (!isCompleteLine(fields)) {
-            box += line + QLatin1Char(' ') + kCrLf;
+        box += line;
+        box += QLatin1Char(' ');
+        box += kCrLf;
+        const LineFields fields(line);
+        if (!fields.complete()) {
             ++out.faulty;
             continue;
         }
-        box += line + QLatin1Char(' ') + kCrLf;
         ++out.errorFree;
-        const int level = hasDraw ? lineLevel(fields, draw) : 0;
+        if (!hasDraw)
+            continue;
+        const int level = lineLevel(fields, draw);
         if (level == 0)
             continue;
         ++out.winning;
         ++perLevel[level];
-        rows += QStringLiteral("BRBR行") + QString::number(r + 1) + rowTag(level) + line;
+        rows += QStringLiteral("BRBR行") + QString::number(r + 1) + rowTag(level) + line.toString();
     }
     out.boxText = box;
     if (!hasDraw)
@@ -104,8 +167,8 @@ void checkOneLine(const QString& ticketText, const QStringList& draw, PrizeCheck
         out.message = QStringLiteral("错误提示：BR    ▲您的彩票数据有问题，必须用空格把每一组两位数字分隔开。");
         return;
     }
-    const QStringList fields = splitFields(ticketText);
-    if (!isCompleteLine(fields)) {
+    const LineFields fields(ticketText);
+    if (!fields.complete()) {
         out.message = QStringLiteral("错误提示：BR    ▲请填写完整2元买到的那7个号码在一行里。");
         return;
     }
@@ -133,39 +196,6 @@ int prizeLevel(int regularMatches, bool specialEqual)
     case 4: return specialEqual ? 5 : 6;
     default: return 0;
     }
-}
-
-int regularMatches(const QStringList& lineFields, const QStringList& drawFields)
-{
-    int matches = 0;
-    const int n = std::min<int>(6, lineFields.size());
-    for (int k = 0; k < n; ++k) {
-        const QString& field = lineFields[k];
-        if (!isNumberField(field))
-            break;
-        bool repeat = false;
-        for (int j = 0; j < k && !repeat; ++j)
-            repeat = lineFields[j] == field;
-        if (repeat)
-            continue;
-        for (int d = 0; d < 6 && d < drawFields.size(); ++d) {
-            if (drawFields[d] == field) {
-                ++matches;
-                break;
-            }
-        }
-    }
-    return matches;
-}
-
-bool isCompleteLine(const QStringList& lineFields)
-{
-    if (lineFields.size() < 7)
-        return false;
-    for (int k = 0; k < 7; ++k)
-        if (lineFields[k].isEmpty())
-            return false;
-    return true;
 }
 
 PrizeCheck checkPrizes(const QString& ticketBox, const QString& drawLine)

@@ -11,13 +11,6 @@ namespace tickets {
 // 0 when the line wins nothing.
 int prizeLevel(int regularMatches, bool specialEqual);
 
-// How many distinct values among the line's fields 0..5 occur among draw fields 0..5;
-// counting stops at the first field that is not a two-character number.
-int regularMatches(const QStringList& lineFields, const QStringList& drawFields);
-
-// A line takes part in the check only when its first seven fields are all present.
-bool isCompleteLine(const QStringList& lineFields);
-
 struct PrizeCheck {
     QString boxBeforeCheck;  // the box without markers, written first
     QString boxText;         // the box after the check

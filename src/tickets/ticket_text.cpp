@@ -38,7 +38,7 @@ QStringList splitFields(const QString& line)
     return line.split(QLatin1Char(' '), Qt::KeepEmptyParts);
 }
 
-bool isNumeric(const QString& field)
+bool isNumeric(QStringView field)
 {
     int i = 0;
     const int n = field.size();
@@ -59,7 +59,7 @@ bool isNumeric(const QString& field)
     return digits > 0;
 }
 
-bool isNumberField(const QString& field)
+bool isNumberField(QStringView field)
 {
     return field.size() == 2 && isNumeric(field);
 }

@@ -29,10 +29,10 @@ QStringList splitFields(const QString& line);
 
 // The one numeric test: an optional sign, digits with at most one decimal point
 // (at least one digit), nothing else. "07", "+5", "-3", "5." pass; "", "x5", "—", " 5" fail.
-bool isNumeric(const QString& field);
+bool isNumeric(QStringView field);
 
 // A number field as the readers want it: exactly two characters and numeric.
-bool isNumberField(const QString& field);
+bool isNumberField(QStringView field);
 
 // The integer value of a numeric field, rounded half to even (2.5 → 2, 3.5 → 4).
 // Returns false when the text is not numeric or the value leaves the 16-bit range.

@@ -1,0 +1,134 @@
+// Speed of the main window on a full box, as ratios measured in one run:
+//  (a) a pad press into 30,000 lines ÷ one plain pass over the text (goal ≤ 10),
+//  (b) the core prize check of 32,767 lines ÷ one plain pass (goal ≤ 20),
+//  (c) the whole check click at 32,767 lines ÷ one full relayout of the box (goal ≤ 1.5).
+// A plain pass counts the CR LF of the text: the least any reader of it can do.
+#include "app/main_window.h"
+#include "app/widgets.h"
+#include "messages/message_window.h"
+#include "support/test_support.h"
+#include "tickets/prize_check.h"
+#include "tickets/ticket_text.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QString ticketText(int lines)
+{
+    QString text;
+    text.reserve(lines * 23);
+    for (int i = 0; i < lines; ++i) {
+        if (i)
+            text += tickets::kCrLf;
+        for (int k = 0; k < 7; ++k)
+            text += tickets::numberText(1 + (i * 7 + k * 5) % 36) + QLatin1Char(' ');
+    }
+    return text;
+}
+
+// Median time of `runs` calls, in nanoseconds; `prepare` runs untimed before each call.
+double medianNs(int runs, const std::function<void()>& work,
+                const std::function<void()>& prepare = [] {})
+{
+    std::vector<qint64> times;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed());
+    }
+    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
+    return double(times[runs / 2]);
+}
+
+// Hides every message window as soon as it shows, so a click runs to its end.
+class DismissMessages : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* w = qobject_cast<ShowText1*>(watched))
+                QTimer::singleShot(0, w, &QWidget::hide);
+        return false;
+    }
+};
+
+void report(const char* what, double ratio, double goal)
+{
+    std::printf("%-58s %8.2f   (goal <= %.1f) %s\n", what, ratio, goal, ratio <= goal ? "ok" : "OVER");
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    CueRecorder silence;
+    TestFolder folder;
+    DismissMessages dismiss;
+    app.installEventFilter(&dismiss);
+
+    const QString full = ticketText(32767);
+    const QString big = ticketText(30000);
+    volatile qsizetype sink = 0;
+    const double plainPass = medianNs(51, [&] { sink = full.count(tickets::kCrLf); });
+
+    Form1 form(folder.path());
+    form.show();
+    QApplication::processEvents();
+
+    // One full relayout: the whole text into the box.
+    const QString widgetText = toWidgetText(full);
+    const double relayout = medianNs(7, [&] {
+        form.Text88->setPlainText(widgetText);
+        QApplication::processEvents();
+    }, [&] { form.Text88->setPlainText(QString()); QApplication::processEvents(); });
+
+    // (a) presses into 30,000 lines and into 10 lines.
+    auto pressCost = [&](const QString& start) {
+        form.Text88->setCrlfText(start + tickets::kMarker);
+        form.Input2W = 88;
+        form.NowIsJi = 7;
+        form.AllList = 30000;
+        QApplication::processEvents();
+        int i = 0;
+        return medianNs(301, [&] {
+            form.num1_Click(1 + (i++ % 36));
+            QApplication::processEvents();
+        });
+    };
+    const double pressBig = pressCost(big);
+    const double pressSmall = pressCost(ticketText(10));
+
+    // (b) the core check.
+    const QString draw = QStringLiteral("01 02 03 04 05 06 07 ");
+    const double check = medianNs(11, [&] { sink = tickets::checkPrizes(full, draw).winning; });
+
+    // (c) the whole click: check, rewrite of the box, save, message.
+    const double click = medianNs(7, [&] {
+        form.Command1_Click();
+        QApplication::processEvents();
+    }, [&] {
+        form.Text88->setCrlfText(full);
+        form.Text0->setText(draw);
+        QApplication::processEvents();
+    });
+
+    std::printf("plain pass over 32,767 lines: %.3f ms; full relayout: %.1f ms\n", plainPass / 1e6,
+                relayout / 1e6);
+    std::printf("pad press: %.3f ms at 30,000 lines, %.3f ms at 10 lines\n", pressBig / 1e6,
+                pressSmall / 1e6);
+    report("(a) pad press at 30,000 lines / plain pass", pressBig / plainPass, 10);
+    report("(b) core prize check at 32,767 lines / plain pass", check / plainPass, 20);
+    report("(c) check click at 32,767 lines / full relayout", click / relayout, 1.5);
+    form.SaveOK = tickets::removeMarkers(form.Text88->crlfText());
+    return 0;
+}
