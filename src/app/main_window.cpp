@@ -461,10 +461,10 @@ void Form1::closeEvent(QCloseEvent* event)
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())
             w->hide();
-    delete m_showText1;
-    delete m_load2;
-    delete m_autoCode1;
-    delete m_editX1;
-    delete m_editLV;
+    for (QWidget* w : {static_cast<QWidget*>(m_showText1), static_cast<QWidget*>(m_load2),
+                       static_cast<QWidget*>(m_autoCode1), static_cast<QWidget*>(m_editX1),
+                       static_cast<QWidget*>(m_editLV)})
+        if (w)
+            w->deleteLater();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

@@ -62,6 +62,9 @@ void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
         QVERIFY2(form.findChild<QWidget*>(name), name);
     for (const char* name : {"open234", "g34435", "newver345", "forme3435"})
         QVERIFY2(form.findChild<QAction*>(name), name);
+    // It fits a 1366×768 screen with room for the caption and a task bar.
+    QVERIFY(form.minimumSizeHint().width() <= 1366);
+    QVERIFY2(form.minimumSizeHint().height() <= 700, qPrintable(QString::number(form.minimumSizeHint().height())));
 }
 
 void MainWindowTest::freshFolderStartsEmpty()
