@@ -1,4 +1,25 @@
-// Form1's "打印": the order sheet for the lottery shop.
+// Form1's "打印": the order sheet for the lottery shop, handed to the word processor.
 #include "app/main_window.h"
 
-void Form1::Command13_Click() {}
+#include "app/widgets.h"
+#include "archive/date_time_text.h"
+#include "printing/order_sheet.h"
+#include "printing/word_processor.h"
+
+#include <QLabel>
+
+void Form1::Command13_Click()
+{
+    showMessage(printing::preparationMessage());
+    const printing::OrderSheet sheet = printing::layOutSheet(Text88->crlfText());
+    const QString report = printing::errorReportMessage(sheet.errorReport);
+    if (!report.isEmpty())
+        showMessage(report);
+    if (!sheet.printable()) {
+        Label9->setText(printing::kNothingPrintedStatus);
+        return;
+    }
+    printing::handOver(printing::wordProcessor(),
+                       printing::documentText(sheet, archive::currentDateTimeText()));
+    Label9->setText(printing::kPrintedStatus);
+}

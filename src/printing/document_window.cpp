@@ -1,0 +1,309 @@
+#include "printing/document_window.h"
+
+#include "app/fonts.h"
+#include "app/widgets.h"
+#include "printing/word_processor.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRawFont>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+// Digits one column, box-drawing characters exactly two, and text that comes back whole
+// from a PDF.
+const QString kSheetMonoFamily = QStringLiteral("WenQuanYi Zen Hei Mono");
+
+QFont sheetFont(const QString& family, double points)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setKerning(false);  // every character keeps its own width: columns stay in line
+    return font;
+}
+
+// How far the vertical rule "┃" reaches above the baseline, at a size of `em` pixels;
+// the baseline of each line sits that far below its top, so the rules of consecutive
+// lines of one em meet.
+double baselineOffset(const QFont& font, double em, const QFontMetricsF& metrics)
+{
+    QRawFont raw = QRawFont::fromFont(font);
+    if (raw.isValid()) {
+        raw.setPixelSize(em);
+        const QList<quint32> glyphs = raw.glyphIndexesForString(QStringLiteral("┃"));
+        if (!glyphs.isEmpty() && glyphs.first() != 0) {
+            const QRectF box = raw.boundingRect(glyphs.first());
+            if (box.height() > 0)
+                return -box.top();
+        }
+    }
+    return metrics.ascent() * em / (metrics.ascent() + metrics.descent());
+}
+
+// Breaks a line that is wider than the page at the last character that fits.
+QStringList wrapToWidth(const QString& line, const QFontMetricsF& metrics, double width)
+{
+    QStringList out;
+    QString rest = line;
+    while (!rest.isEmpty() && metrics.horizontalAdvance(rest) > width) {
+        int fits = 1;
+        double used = metrics.horizontalAdvance(rest.at(0));
+        while (fits < rest.size()) {
+            const double next = metrics.horizontalAdvance(rest.at(fits));
+            if (used + next > width)
+                break;
+            used += next;
+            ++fits;
+        }
+        if (fits < rest.size() && rest.at(fits).isLowSurrogate())
+            --fits;  // never split a character in two
+        out << rest.left(qMax(1, fits));
+        rest = rest.mid(qMax(1, fits));
+    }
+    if (!rest.isEmpty() || out.isEmpty())
+        out << rest;
+    return out;
+}
+
+// Sets the text on the printer's pages: one em per line, as many lines as a page holds.
+// False when the printer could not be opened (no printer, or the file not writable).
+bool paintPages(QPrinter& printer, const QString& text, const QFont& font)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    painter.setFont(font);
+    const QFont deviceFont = painter.font();
+    const QFontMetricsF metrics(deviceFont, &printer);
+    QRawFont raw = QRawFont::fromFont(deviceFont);
+    const double em = raw.isValid() && raw.pixelSize() > 0
+                          ? raw.pixelSize()
+                          : font.pointSizeF() * printer.logicalDpiY() / 72.0;
+    const double baseline = baselineOffset(deviceFont, em, metrics);
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int linesPerPage = qMax(1, int(area.height() / em));
+
+    int row = 0;
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        for (const QString& piece : wrapToWidth(line, metrics, area.width())) {
+            if (row == linesPerPage) {
+                printer.newPage();
+                row = 0;
+            }
+            painter.drawText(QPointF(0, row * em + baseline), piece);
+            ++row;
+        }
+    }
+    return painter.end();
+}
+
+// Room around the sheet on paper; a printer that needs more keeps its own.
+void setSheetMargins(QPrinter& printer)
+{
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+}
+
+QFont controlFont()
+{
+    return fonts::font(fonts::kHei, 16, true);
+}
+
+}  // namespace
+
+DocumentWindow::DocumentWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("PrintDocument"));
+    m_font = sheetFont(sheetFamily(QStringLiteral("黑体")), 10);
+    buildControls();
+    resize(960, 760);
+}
+
+QString DocumentWindow::sheetFamily(const QString& face)
+{
+    if (face == fonts::kHei && QFontDatabase::hasFamily(kSheetMonoFamily))
+        return kSheetMonoFamily;
+    return face;
+}
+
+void DocumentWindow::buildControls()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+
+    auto* buttons = new QHBoxLayout;
+    m_printButton = new QPushButton(QStringLiteral("打印"), central);
+    m_printButton->setObjectName(QStringLiteral("PrintButton"));
+    m_printButton->setToolTip(QStringLiteral("在默认打印机上打印"));
+    m_dialogButton = new QPushButton(QStringLiteral("选择打印机 Ctrl+P"), central);
+    m_dialogButton->setObjectName(QStringLiteral("PrintDialogButton"));
+    m_pdfButton = new QPushButton(QStringLiteral("导出PDF"), central);
+    m_pdfButton->setObjectName(QStringLiteral("ExportPdfButton"));
+    m_pdfButton->setToolTip(QStringLiteral("保存为PDF文件，可拿到别处打印或发给彩票店"));
+    for (QPushButton* b : {m_printButton, m_dialogButton, m_pdfButton}) {
+        b->setFont(controlFont());
+        b->setMinimumHeight(48);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    DocumentText = new QTextEdit(central);
+    DocumentText->setObjectName(QStringLiteral("DocumentText"));
+    DocumentText->setAcceptRichText(false);
+    DocumentText->setLineWrapMode(QTextEdit::NoWrap);
+    DocumentText->document()->setDefaultFont(m_font);
+    DocumentText->setCurrentFont(m_font);
+    DocumentText->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    layout->addWidget(DocumentText, 1);
+    setCentralWidget(central);
+
+    statusText = new QLabel(central);
+    statusText->setObjectName(QStringLiteral("PrintStatus"));
+    statusText->setFont(fonts::font(fonts::kHei, 14));
+    statusBar()->addWidget(statusText, 1);
+    showStatus(QStringLiteral("可在这里修改后再打印：Ctrl+P 选择打印机，“导出PDF”可拿到别处打印"));
+
+    connect(m_printButton, &QPushButton::clicked, this, &DocumentWindow::printToDefaultPrinter);
+    connect(m_dialogButton, &QPushButton::clicked, this, &DocumentWindow::showPrintDialog);
+    connect(m_pdfButton, &QPushButton::clicked, this, &DocumentWindow::chooseAndExportPdf);
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    connect(printKey, &QShortcut::activated, this, &DocumentWindow::showPrintDialog);
+}
+
+void DocumentWindow::setInsertionFontName(const QString& face)
+{
+    m_font.setFamily(sheetFamily(face));
+    DocumentText->document()->setDefaultFont(m_font);
+    DocumentText->setCurrentFont(m_font);
+}
+
+void DocumentWindow::setInsertionFontSize(double points)
+{
+    if (points <= 0)
+        return;
+    m_font.setPointSizeF(points);
+    DocumentText->document()->setDefaultFont(m_font);
+    DocumentText->setCurrentFont(m_font);
+}
+
+void DocumentWindow::setInsertionAlignment(Qt::Alignment alignment)
+{
+    DocumentText->setAlignment(alignment | Qt::AlignAbsolute);
+}
+
+void DocumentWindow::insertText(const QString& text)
+{
+    DocumentText->setCurrentFont(m_font);
+    DocumentText->insertPlainText(toWidgetText(text));
+    applyLineHeight();
+}
+
+void DocumentWindow::applyLineHeight()
+{
+    QTextBlockFormat format;
+    format.setLineHeight(QFontInfo(m_font).pixelSize(), QTextBlockFormat::FixedHeight);
+    QTextCursor all(DocumentText->document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(format);
+}
+
+QString DocumentWindow::documentText() const
+{
+    return fromWidgetText(DocumentText->toPlainText());
+}
+
+void DocumentWindow::showStatus(const QString& text)
+{
+    statusText->setText(text);
+}
+
+bool DocumentWindow::printToDefaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        qCInfo(lottoPrint) << "no printer found";
+        showStatus(QStringLiteral("没有找到打印机，未能打印：请安装打印机并设为默认打印机，"
+                                  "或点“导出PDF”保存后拿到别处打印"));
+        return false;
+    }
+    QPrinter printer(info, QPrinter::HighResolution);
+    setSheetMargins(printer);
+    return printOn(printer, info.printerName());
+}
+
+void DocumentWindow::showPrintDialog()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    setSheetMargins(printer);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("打印"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = printer.outputFileName().isEmpty()
+                             ? printer.printerName()
+                             : QDir::toNativeSeparators(printer.outputFileName());
+    printOn(printer, name);
+}
+
+bool DocumentWindow::printOn(QPrinter& printer, const QString& printerName)
+{
+    if (!paintPages(printer, DocumentText->toPlainText(), m_font)) {
+        qCInfo(lottoPrint).noquote() << "no printer found (could not open" << printerName << ")";
+        showStatus(QStringLiteral("打印机“") + printerName
+                   + QStringLiteral("”无法使用，未能打印：请检查打印机，或点“导出PDF”保存后拿到别处打印"));
+        return false;
+    }
+    qCInfo(lottoPrint).noquote() << "printed on" << printerName;
+    showStatus(QStringLiteral("已送往打印机：") + printerName);
+    return true;
+}
+
+bool DocumentWindow::exportPdf(const QString& filePath)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(filePath);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    setSheetMargins(printer);
+    printer.setDocName(QStringLiteral("彩票订单"));
+    const QString shown = QDir::toNativeSeparators(filePath);
+    if (!paintPages(printer, DocumentText->toPlainText(), m_font)) {
+        showStatus(QStringLiteral("PDF文件未能写入：") + shown);
+        return false;
+    }
+    showStatus(QStringLiteral("已导出PDF：") + shown);
+    return true;
+}
+
+void DocumentWindow::chooseAndExportPdf()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出PDF"), QDir(folder).filePath(QStringLiteral("彩票订单.pdf")),
+        QStringLiteral("PDF 文件 (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    exportPdf(path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path
+                                                                          : path + QStringLiteral(".pdf"));
+}

@@ -1,0 +1,60 @@
+// A document of the order sheet: an editable text in the sheet's font that prints on the
+// default printer, through the print dialog (Ctrl+P), or into a PDF file to be printed
+// elsewhere. It stays open, independent of the main window, until the user closes it.
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <QString>
+
+class QLabel;
+class QPrinter;
+class QPushButton;
+class QTextEdit;
+
+class DocumentWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit DocumentWindow(QWidget* parent = nullptr);
+
+    // The face a sheet font name is set in: "黑体" becomes a face whose box-drawing
+    // characters are exactly two digits wide, so the sheet's columns line up.
+    static QString sheetFamily(const QString& face);
+
+    // Settings at the insertion point, for the text inserted next.
+    void setInsertionFontName(const QString& face);
+    void setInsertionFontSize(double points);
+    void setInsertionAlignment(Qt::Alignment alignment);
+    // Inserts text with CR LF line breaks at the insertion point.
+    void insertText(const QString& text);
+
+    // The document's text with CR LF line breaks.
+    QString documentText() const;
+    // The font the document is set and printed in.
+    QFont documentFont() const { return m_font; }
+
+    // Prints on the default printer; without one, says so in the status bar.
+    bool printToDefaultPrinter();
+    // The print dialog (Ctrl+P): choose a printer or a file, then print.
+    void showPrintDialog();
+    // Writes the document as a PDF file; false when the file could not be written.
+    bool exportPdf(const QString& filePath);
+    // Asks for a file name, then exports.
+    void chooseAndExportPdf();
+
+    QTextEdit* DocumentText = nullptr;
+    QLabel* statusText = nullptr;
+
+private:
+    void buildControls();
+    // Prints on a prepared printer and reports the outcome (one log line per request).
+    bool printOn(QPrinter& printer, const QString& printerName);
+    void showStatus(const QString& text);
+    // Lines of one em, so the vertical rules of the box join.
+    void applyLineHeight();
+
+    QFont m_font;
+    QPushButton* m_printButton = nullptr;
+    QPushButton* m_dialogButton = nullptr;
+    QPushButton* m_pdfButton = nullptr;
+};

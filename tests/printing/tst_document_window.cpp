@@ -1,0 +1,201 @@
+// The document window: one per hand-over, the sheet's face and size, the print request's
+// log line, and a PDF whose text and columns come back whole.
+#include "printing/document_window.h"
+#include "printing/order_sheet.h"
+#include "printing/word_processor.h"
+
+#include "app/fonts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <map>
+#include <memory>
+
+namespace {
+
+QString twelveLineDocument()
+{
+    QStringList lines;
+    for (int n = 1; n <= 12; ++n)
+        lines << QStringLiteral("%1 08 09 15 17 25 32 ").arg(n, 2, 10, QLatin1Char('0'));
+    return printing::documentText(printing::layOutSheet(lines.join(QStringLiteral("\r\n"))),
+                                  QStringLiteral("2026/12/7 20:15:03"));
+}
+
+// Collects the messages of one logging category while it lives.
+class LogCapture {
+public:
+    explicit LogCapture(const char* category)
+    {
+        s_category = category;
+        s_lines.clear();
+        m_previous = qInstallMessageHandler(&LogCapture::handle);
+    }
+    ~LogCapture() { qInstallMessageHandler(m_previous); }
+    QStringList lines() const { return s_lines; }
+
+private:
+    static void handle(QtMsgType, const QMessageLogContext& context, const QString& message)
+    {
+        if (context.category && qstrcmp(context.category, s_category) == 0)
+            s_lines << message;
+    }
+    static inline const char* s_category = nullptr;
+    static inline QStringList s_lines;
+    QtMessageHandler m_previous = nullptr;
+};
+
+QList<DocumentWindow*> documentWindows()
+{
+    QList<DocumentWindow*> out;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<DocumentWindow*>(w); d && w->objectName() == "PrintDocument")
+            out << d;
+    return out;
+}
+
+std::unique_ptr<DocumentWindow> windowWith(const QString& text)
+{
+    auto window = std::make_unique<DocumentWindow>();
+    window->setInsertionFontName(printing::kSheetFace);
+    window->setInsertionFontSize(printing::kSheetPoints);
+    window->insertText(text);
+    return window;
+}
+
+// Runs pdftotext on a file; empty when the tool is missing.
+QString pdfToText(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), arguments + QStringList{QStringLiteral("-")});
+    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(tool.readAllStandardOutput());
+}
+
+QString withoutSpaces(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+}  // namespace
+
+class DocumentWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { fonts::installSubstitutions(); }
+    void cleanup() { qDeleteAll(documentWindows()); }
+    void everyHandOverOpensItsOwnDocument();
+    void pdfKeepsTheText();
+    void pdfColumnsLineUp();
+    void unwritablePdfIsReported();
+};
+
+void DocumentWindowTest::everyHandOverOpensItsOwnDocument()
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a default printer is installed: the hand-over would print a real page");
+    const QString text = twelveLineDocument();
+    LogCapture log("lotto.print");
+    printing::setWordProcessor(nullptr);
+    printing::handOver(printing::wordProcessor(), text);
+    printing::handOver(printing::wordProcessor(), text);
+
+    const QList<DocumentWindow*> windows = documentWindows();
+    QCOMPARE(windows.size(), 2);
+    for (DocumentWindow* window : windows) {
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->isModal());
+        QCOMPARE(window->windowTitle(), printing::kDocumentCaption);
+        QCOMPARE(window->documentText(), text);
+        QCOMPARE(window->documentFont().pointSizeF(), 10.0);
+        QVERIFY(window->statusText->text().contains(QStringLiteral("没有找到打印机")));
+        QVERIFY(window->findChild<QTextEdit*>(QStringLiteral("DocumentText")));
+    }
+    QCOMPARE(log.lines(), QStringList({"no printer found", "no printer found"}));
+}
+
+void DocumentWindowTest::pdfKeepsTheText()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const QString text = twelveLineDocument();
+    const auto window = windowWith(text);
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(window->exportPdf(pdf));
+    QVERIFY(window->statusText->text().startsWith(QStringLiteral("已导出PDF")));
+    QCOMPARE(withoutSpaces(pdfToText({pdf})), withoutSpaces(text));
+}
+
+void DocumentWindowTest::pdfColumnsLineUp()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const auto window = windowWith(twelveLineDocument());
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    QVERIFY(window->exportPdf(pdf));
+
+    // Per line of the page: where its "┃" stand and where its last word ends.
+    struct Line {
+        QList<int> rules;
+        int end = 0;
+        QString first;
+    };
+    std::map<int, Line> lines;
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    auto matches = word.globalMatch(pdfToText({QStringLiteral("-bbox"), pdf}));
+    while (matches.hasNext()) {
+        const auto m = matches.next();
+        Line& line = lines[qRound(m.captured(2).toDouble() * 10)];
+        const QString w = m.captured(4);
+        if (line.first.isEmpty())
+            line.first = w;
+        if (w.startsWith(QStringLiteral("┃")))
+            line.rules << qRound(m.captured(1).toDouble() * 10);
+        line.end = qRound(m.captured(3).toDouble() * 10);
+    }
+    QList<int> rules;
+    int boxEnd = -1;
+    int rows = 0, borders = 0;
+    for (const auto& [y, line] : lines) {
+        const QChar c = line.first.isEmpty() ? QChar() : line.first.at(0);
+        if (c == QChar(0x2503)) {  // a row
+            ++rows;
+            QCOMPARE(line.rules.size(), 3);
+            if (rules.isEmpty())
+                rules = line.rules;
+            QCOMPARE(line.rules, rules);
+        } else if (c == QChar(0x250F) || c == QChar(0x2523) || c == QChar(0x2517)) {
+            ++borders;  // top border, separator, closing footer
+        } else {
+            continue;
+        }
+        if (boxEnd < 0)
+            boxEnd = line.end;
+        QCOMPARE(line.end, boxEnd);
+    }
+    QCOMPARE(rows, 7);
+    QCOMPARE(borders, 3);
+}
+
+void DocumentWindowTest::unwritablePdfIsReported()
+{
+    const auto window = windowWith(twelveLineDocument());
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QVERIFY(!window->exportPdf(QStringLiteral("/nonexistent-folder/sheet.pdf")));
+    QVERIFY(window->statusText->text().startsWith(QStringLiteral("PDF文件未能写入")));
+}
+
+QTEST_MAIN(DocumentWindowTest)
+#include "tst_document_window.moc"

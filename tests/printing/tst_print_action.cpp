@@ -1,0 +1,122 @@
+// "打印" in the main window: the messages, the status line and what reaches the word
+// processor, recorded instead of printed.
+#include "app/main_window.h"
+#include "app/widgets.h"
+#include "archive/date_time_text.h"
+#include "printing/order_sheet.h"
+#include "printing/word_processor.h"
+#include "support/test_support.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Records the operations in order; the text handed over is kept whole.
+class RecordingProcessor final : public printing::WordProcessor {
+public:
+    RecordingProcessor() { printing::setWordProcessor(this); }
+    ~RecordingProcessor() override { printing::setWordProcessor(nullptr); }
+
+    void openVisible() override { calls << "openVisible"; }
+    void newDocument() override { calls << "newDocument"; }
+    void setFontName(const QString& face) override { calls << "fontName " + face; }
+    void setFontSize(double points) override { calls << "fontSize " + QString::number(points); }
+    void setLeftAlignment() override { calls << "leftAlignment"; }
+    void insertText(const QString& t) override
+    {
+        calls << "insertText";
+        text += t;
+    }
+    void setCaption(const QString& caption) override { calls << "caption " + caption; }
+    void printDocument() override { calls << "print"; }
+
+    QStringList calls;
+    QString text;
+};
+
+const QString kNow = QStringLiteral("2026/12/7 20:15:03");
+
+QString lines(int count)
+{
+    QStringList out;
+    for (int n = 1; n <= count; ++n)
+        out << QStringLiteral("01 02 03 04 05 %1 %2 ").arg(n + 5, 2, 10, QLatin1Char('0')).arg(36);
+    return out.join(QStringLiteral("\r\n"));
+}
+
+}  // namespace
+
+class PrintActionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { archive::setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(20, 15, 3)); }); }
+    void cleanup() { archive::setClock({}); }
+    void handsTheSheetOver();
+    void outcomes_data();
+    void outcomes();
+};
+
+void PrintActionTest::handsTheSheetOver()
+{
+    CueRecorder cues;
+    TestFolder folder;
+    Form1 form(folder.path());
+    RecordingProcessor processor;
+    ModalWatcher watcher;
+    const QString box = lines(12) + QStringLiteral("←");
+    form.Text88->setCrlfText(box);
+
+    click(child(&form, QStringLiteral("Command13")));
+
+    QCOMPARE(processor.calls,
+             QStringList({"openVisible", "newDocument", "fontName 黑体", "fontSize 10", "leftAlignment",
+                          "insertText", "caption 注意：彩票手动打印 Ctrl+P  退出WORD不建议保存文件 ...",
+                          "print"}));
+    QCOMPARE(processor.text, printing::documentText(printing::layOutSheet(box), kNow));
+    QVERIFY(processor.text.startsWith(QStringLiteral("■买12组36选7 彩票，共24元 (2026/12/7 20:15:03)")));
+    QCOMPARE(form.Label9->text(), QStringLiteral("打印操作已执行.."));
+    QCOMPARE(form.Text88->crlfText(), box);  // the ticket box is left as it was
+}
+
+void PrintActionTest::outcomes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("reported");
+    QTest::addColumn<bool>("handedOver");
+
+    QTest::newRow("empty box") << "" << false << false;
+    QTest::newRow("marker only") << "←" << false << false;
+    QTest::newRow("only bad lines") << "01 02 03 \r\n01 02 03 04 05 06 40 " << true << false;
+    QTest::newRow("good and bad lines") << lines(3) + "\r\n01 02 03 04 05 06 40 " << true << true;
+    QTest::newRow("one line without line breaks") << "01 02 03 04 05 06 07 ←" << false << true;
+}
+
+void PrintActionTest::outcomes()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, reported);
+    QFETCH(bool, handedOver);
+    CueRecorder cues;
+    TestFolder folder;
+    Form1 form(folder.path());
+    RecordingProcessor processor;
+    ModalWatcher watcher;
+    form.Text88->setCrlfText(box);
+
+    click(form.Command13);
+
+    const QStringList messages = watcher.messages();
+    QCOMPARE(messages.size(), reported ? 2 : 1);
+    QVERIFY(messages.first().startsWith(QStringLiteral("准备打印：(关闭本说明开始工作)\r\n")));
+    if (reported)
+        QVERIFY(messages.last().startsWith(QStringLiteral("错误报告：(被排除的有错的行)\r\n")));
+    QCOMPARE(processor.calls.isEmpty(), !handedOver);
+    QCOMPARE(form.Label9->text(), handedOver ? QStringLiteral("打印操作已执行..")
+                                             : QStringLiteral("打印未执行，至少要1组格式正确的号码.."));
+    QVERIFY(!processor.text.contains(QStringLiteral("←")));
+}
+
+QTEST_MAIN(PrintActionTest)
+#include "tst_print_action.moc"
