@@ -215,17 +215,18 @@ void DocumentWindow::setInsertionAlignment(Qt::Alignment alignment)
 void DocumentWindow::insertText(const QString& text)
 {
     DocumentText->setCurrentFont(m_font);
-    DocumentText->insertPlainText(toWidgetText(text));
     applyLineHeight();
+    DocumentText->insertPlainText(toWidgetText(text));
 }
 
 void DocumentWindow::applyLineHeight()
 {
+    // The paragraphs the insertion creates take the format of the one at the cursor.
     QTextBlockFormat format;
     format.setLineHeight(QFontInfo(m_font).pixelSize(), QTextBlockFormat::FixedHeight);
-    QTextCursor all(DocumentText->document());
-    all.select(QTextCursor::Document);
-    all.mergeBlockFormat(format);
+    QTextCursor cursor = DocumentText->textCursor();
+    cursor.mergeBlockFormat(format);
+    DocumentText->setTextCursor(cursor);
 }
 
 QString DocumentWindow::documentText() const

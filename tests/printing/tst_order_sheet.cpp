@@ -81,7 +81,6 @@ private slots:
     void textWithoutLineBreaksIsOneGroup();
     void documentTextOfSeveralGroups();
     void documentTextOfOneGroup();
-    void errorReportMessage();
 };
 
 void OrderSheetTest::twelveLinesGiveTheExampleSheet()
@@ -172,7 +171,6 @@ void OrderSheetTest::lineChecks_data()
 
     // The piece stands at position 2, after a good line.
     QTest::newRow("00 is accepted") << "00 02 03 04 05 06 07 " << true << "";
-    QTest::newRow("36 is accepted") << "36 02 03 04 05 06 36 " << true << "";
     QTest::newRow("37 is excluded")
         << "01 02 03 37 05 06 07 " << false
         << "BRBR2行的第4位有错误，不能大于36 BR01 02 03 37 05 06 07 ";
@@ -308,13 +306,6 @@ void OrderSheetTest::documentTextOfOneGroup()
     QCOMPARE(documentText(sheet, QStringLiteral("2026/1/2 3:04:05")),
              QStringLiteral("■买1组36选7 彩票，共2元 (2026/1/2 3:04:05)\r\n■我的联系方式：\r\n")
                  + row(cell("01", goodLine(1)), empty("06")) + footer("01", "02"));
-}
-
-void OrderSheetTest::errorReportMessage()
-{
-    QCOMPARE(printing::errorReportMessage(QString()), QString());
-    QCOMPARE(printing::errorReportMessage(QStringLiteral("BRBR2行错误")),
-             QStringLiteral("错误报告：(被排除的有错的行)BR    BRBR2行错误"));
 }
 
 QTEST_APPLESS_MAIN(OrderSheetTest)

@@ -23,6 +23,6 @@ void shootPrintingWindows(Form1&, ShotContext& ctx)
     window.setInsertionAlignment(Qt::AlignLeft);
     window.insertText(printing::documentText(sheet, QStringLiteral("2026/12/7 20:15:03")));
     window.setWindowTitle(printing::kDocumentCaption);
-    window.exportPdf(QDir(ctx.outFolder).filePath(QStringLiteral("print_document.pdf")));
     ctx.shoot(&window, QStringLiteral("print_document"));
+    window.exportPdf(QDir(ctx.outFolder).filePath(QStringLiteral("print_document.pdf")));
 }
