@@ -1,9 +1,189 @@
 #include "archive/archive_window.h"
 
+#include "app/fonts.h"
 #include "app/main_window.h"
+#include "archive/date_time_text.h"
+#include "messages/cue_literals.h"
+#include "tickets/ticket_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kOpenVerb = QStringLiteral("打开");
+const QString kSaveVerb = QStringLiteral("保存");
+
+QString dataTimeLine(const QString& dateTime)
+{
+    return QStringLiteral("(数据时间:") + dateTime + QStringLiteral(")");
+}
+
+QString slotCaption(int slot, const QString& time)
+{
+    return QStringLiteral("存档0%1  时间:").arg(slot) + time;
+}
+
+}  // namespace
 
 Load2::Load2(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
 {
     setObjectName(QStringLiteral("Load2"));
     setWindowTitle(QStringLiteral("打开存档"));
+    buildControls();
+    Form_Load();
+}
+
+void Load2::buildControls()
+{
+    const QFont labelFont = fonts::font(fonts::kHei, 15);
+    const QFont buttonFont = fonts::font(fonts::kSong, 15, true);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(12, 12, 12, 12);
+    root->setSpacing(8);
+    for (int i = 0; i < archive::kSlotCount; ++i) {
+        Frame1[i] = new QFrame(this);
+        Frame1[i]->setObjectName(QStringLiteral("Frame1(%1)").arg(i));
+        Frame1[i]->setFrameShape(QFrame::StyledPanel);
+
+        Label1[i] = new QLabel(QStringLiteral("存档0%1  时间:..").arg(i), Frame1[i]);
+        Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
+        Label1[i]->setFont(labelFont);
+        Label1[i]->setMinimumWidth(420);
+
+        Command1[i] = new QPushButton(QStringLiteral("打开存档"), Frame1[i]);
+        Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
+        Command1[i]->setFont(buttonFont);
+        Command1[i]->setMinimumSize(150, 52);
+        Command1[i]->setAutoDefault(false);
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+
+        auto* row = new QHBoxLayout(Frame1[i]);
+        row->setContentsMargins(12, 6, 8, 6);
+        row->addWidget(Label1[i], 1);
+        row->addWidget(Command1[i]);
+        root->addWidget(Frame1[i]);
+    }
+}
+
+void Load2::Form_Load()
+{
+    resetToOpenMode();
+}
+
+void Load2::resetToOpenMode()
+{
+    OpenOrSaveW = kOpenVerb;
+    nowDoing1 = 0;
+}
+
+void Load2::onCloseButton()
+{
+    // Nothing is opened or saved; the window is unloaded and comes back in open mode.
+    resetToOpenMode();
+}
+
+void Load2::fall1()
+{
+    const bool saving = nowDoing1 != 0;
+    if (saving) {
+        setWindowTitle(QStringLiteral("另存为"));
+        OpenOrSaveW = kSaveVerb;
+    } else {
+        OpenOrSaveW = kOpenVerb;
+        setWindowTitle(QStringLiteral("打开存档"));
+        if (m_main.isUnsaved()) {
+            // A warning only: opening another slot will replace the unsaved tickets.
+            setWindowTitle(QStringLiteral("打开存档  注意：彩票号码未保存.."));
+            m_main.playCue(cues::kUnsaved);
+        }
+    }
+    for (int i = 0; i < archive::kSlotCount; ++i) {
+        Command1[i]->setText(OpenOrSaveW + QStringLiteral("存档"));
+        Command1[i]->setEnabled(true);
+        if (m_main.NowOpenFile.contains(QStringLiteral("0%1").arg(i))) {
+            Command1[i]->setText(QStringLiteral("当前存档"));
+            // The current slot cannot be re-opened, but it can be saved into.
+            Command1[i]->setEnabled(saving);
+        }
+        const QString time =
+            archive::readTimeFirstLine(m_main.appFolder(), archive::timeFileName(i));
+        Label1[i]->setText(slotCaption(i, time));
+    }
+}
+
+void Load2::Command1_Click(int Index)
+{
+    for (QPushButton* button : Command1)
+        button->setEnabled(false);
+    QString failure;
+    if (nowDoing1 != 0)
+        failure = saveIntoSlot(Index);
+    else
+        failure = openSlot(Index);
+    resetToOpenMode();
+    hide();
+    if (!failure.isEmpty())
+        m_main.showMessage(failure);
+}
+
+QString Load2::saveIntoSlot(int Index)
+{
+    // The box itself is tidied too, so that it shows what the slot holds.
+    QString boxText = m_main.Text88->crlfText();
+    if (!boxText.isEmpty()) {
+        boxText = tickets::collapseSpaces(boxText, 5);
+        m_main.Text88->setCrlfText(boxText);
+    }
+    const QString dataFile = archive::dataFileName(Index);
+    const QString dateTime = archive::currentDateTimeText();
+    const archive::SaveResult result =
+        archive::saveSlot(m_main.appFolder(), dataFile, boxText, dateTime);
+    const QString slotName = QStringLiteral("存档0%1").arg(Index);
+    if (!result.dataSaved) {
+        // Nothing was written: the current slot and the saved snapshot stay as they were.
+        m_main.Label9->setText(QStringLiteral("彩票数据未能保存 .."));
+        return QStringLiteral("错误提示：BR   彩票数据没有另存到") + slotName
+               + QStringLiteral("，文件无法写入：BR   ") + result.data.error
+               + QStringLiteral("BR   当前存档没有改变。请检查程序所在的文件夹是否可写、磁盘是否已满。");
+    }
+    m_main.Label9->setText(archive::savedStatusText(archive::slotNumberText(dataFile)));
+    m_main.Addtime3 = dateTime;
+    m_main.Label11->setText(dataTimeLine(m_main.Addtime3));
+    m_main.NowOpenFile = dataFile;
+    m_main.SaveOK = result.content;
+    if (!result.ok())
+        return QStringLiteral("错误提示：BR   彩票数据已另存到") + slotName
+               + QStringLiteral("，但保存时间没能写入：BR   ") + result.time.error
+               + QStringLiteral("BR   请检查程序所在的文件夹是否可写、磁盘是否已满。");
+    return QString();
+}
+
+QString Load2::openSlot(int Index)
+{
+    const QString dataFile = archive::dataFileName(Index);
+    const QFileInfo info(archive::filePath(m_main.appFolder(), dataFile));
+    if (info.exists() && (!info.isFile() || !info.isReadable())) {
+        // Opening it as empty would let the next save overwrite tickets that are still there.
+        return QStringLiteral("错误提示：BR   存档0%1的数据文件无法读取，没有打开：BR   ").arg(Index)
+               + QDir::toNativeSeparators(info.absoluteFilePath())
+               + QStringLiteral("BR   当前存档和彩票号码都没有改变。");
+    }
+    m_main.Addtime3 = archive::readTimeText(m_main.appFolder(), archive::timeFileName(Index));
+    m_main.Label11->setText(dataTimeLine(m_main.Addtime3));
+    const archive::SlotText slot = archive::readSlotData(m_main.appFolder(), dataFile);
+    m_main.AllList = slot.lineCount;
+    m_main.AllNum3 = slot.text;
+    m_main.Text88->setCrlfText(m_main.AllNum3);
+    if (slot.lastLineCount)
+        m_main.NowIsJi = *slot.lastLineCount;
+    m_main.AllNum3.clear();
+    m_main.NowOpenFile = dataFile;
+    m_main.SaveOK = tickets::removeMarkers(m_main.Text88->crlfText());
+    return QString();
 }

@@ -1,14 +1,47 @@
+// Load2: the archive window. It lists the six slots with the time of their last save
+// and either opens the clicked slot into the ticket box or saves the box into it
+// (save-as); either way the clicked slot becomes the current one.
 #pragma once
 
 #include "app/widgets.h"
+#include "archive/archive_files.h"
+
+#include <QString>
+#include <array>
 
 class Form1;
+class QFrame;
+class QLabel;
+class QPushButton;
 
 class Load2 : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit Load2(Form1& main, QWidget* parent = nullptr);
 
+    QString OpenOrSaveW;  // verb on the slot buttons: "打开" or "保存"
+    qint16 nowDoing1 = 0;  // 0 opens a slot, anything else saves into one
+
+    // Prepares the window for the mode in nowDoing1: caption, slot buttons, slot times.
+    void fall1();
+    // A click on the button of slot Index (0..5).
+    void Command1_Click(int Index);
+
+    std::array<QFrame*, archive::kSlotCount> Frame1{};
+    std::array<QPushButton*, archive::kSlotCount> Command1{};
+    std::array<QLabel*, archive::kSlotCount> Label1{};
+
+protected:
+    void onCloseButton() override;
+
 private:
+    void Form_Load();
+    void buildControls();
+    // Both return the message for the user when something failed, else "".
+    QString saveIntoSlot(int Index);
+    // A data file that exists but cannot be read is not opened.
+    QString openSlot(int Index);
+    void resetToOpenMode();
+
     Form1& m_main;
 };
