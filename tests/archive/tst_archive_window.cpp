@@ -1,0 +1,295 @@
+// The archive window: preparing it for opening or saving, save-as making a slot current,
+// opening replacing the box, failed files, and the close button.
+#include "app/main_window.h"
+#include "app/widgets.h"
+#include "archive/archive_window.h"
+#include "archive/date_time_text.h"
+#include "messages/cue_literals.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const QString kSlot0 = QStringLiteral("05 08 09 15 17 25 32 \r\n");
+const QString kSlot1 = QStringLiteral("01 02 03 04 05 06 07 \r\n11 12 13 14 15 16 17 \r\n");
+
+// What the window showed while it was up.
+struct Shown {
+    QString title;
+    QStringList captions;
+    QList<bool> enabled;
+    QStringList times;
+};
+
+Shown shownState(QWidget* w)
+{
+    Shown s;
+    s.title = w->windowTitle();
+    for (int i = 0; i < 6; ++i) {
+        auto* button = static_cast<QPushButton*>(child(w, QStringLiteral("Command1(%1)").arg(i)));
+        s.captions << button->text();
+        s.enabled << button->isEnabled();
+        s.times << static_cast<QLabel*>(child(w, QStringLiteral("Label1(%1)").arg(i)))->text();
+    }
+    return s;
+}
+
+// Opens the window through a "文件" entry and records what it shows; then clicks the
+// slot, or hides the window when slot is -1.
+Shown useWindow(Form1& form, ModalWatcher& modals, const QString& entry, int slot)
+{
+    Shown s;
+    modals.onNext([&s, slot](QWidget* w) {
+        s = shownState(w);
+        if (slot < 0) {
+            w->hide();
+            return;
+        }
+        // Clicked from the window's own event loop, as a user's click would be, so that
+        // a message shown by the click is answered too.
+        auto* button = static_cast<QPushButton*>(child(w, QStringLiteral("Command1(%1)").arg(slot)));
+        QTimer::singleShot(0, button, [button] { button->click(); });
+    });
+    trigger(&form, entry);
+    return s;
+}
+
+void setClockTo(const QString& text)
+{
+    const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy/M/d H:mm:ss"));
+    archive::setClock([moment] { return moment; });
+}
+
+}  // namespace
+
+class ArchiveWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { archive::setClock({}); }
+    void preparing_data();
+    void preparing();
+    void saveAsMakesTheSlotCurrent();
+    void openingReplacesTheBox_data();
+    void openingReplacesTheBox();
+    void failedFileChangesNothing_data();
+    void failedFileChangesNothing();
+    void closeButtonReturnsToOpenMode();
+};
+
+void ArchiveWindowTest::preparing_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<bool>("unsaved");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("verbCaption");
+    QTest::addColumn<bool>("currentEnabled");
+    QTest::newRow("open") << "open234" << false << "打开存档" << "打开存档" << false;
+    QTest::newRow("open, unsaved")
+        << "open234" << true << "打开存档  注意：彩票号码未保存.." << "打开存档" << false;
+    QTest::newRow("save as, unsaved") << "saveaswr34w" << true << "另存为" << "保存存档" << true;
+}
+
+void ArchiveWindowTest::preparing()
+{
+    QFETCH(QString, entry);
+    QFETCH(bool, unsaved);
+    QFETCH(QString, title);
+    QFETCH(QString, verbCaption);
+    QFETCH(bool, currentEnabled);
+    CueRecorder cues;
+    TestFolder folder;
+    folder.write("t1.txt", "2026/1/2 3:04:05\r\nsecond line\r\n");
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    form.NowOpenFile = QStringLiteral("Save02.txt");
+    if (unsaved)
+        form.Text88->setCrlfText(QStringLiteral("09 10 "));
+    cues.played.clear();
+
+    const Shown s = useWindow(form, modals, entry, -1);
+    QCOMPARE(s.title, title);
+    for (int i = 0; i < 6; ++i) {
+        QCOMPARE(s.captions[i], i == 2 ? QStringLiteral("当前存档") : verbCaption);
+        QCOMPARE(s.enabled[i], i == 2 ? currentEnabled : true);
+    }
+    // Only the first line of a time file; a missing one leaves the time empty.
+    QCOMPARE(s.times[1], QStringLiteral("存档01  时间:2026/1/2 3:04:05"));
+    QCOMPARE(s.times[3], QStringLiteral("存档03  时间:"));
+    // Only opening warns, and it asks nothing.
+    QCOMPARE(cues.played, unsaved && entry == "open234" ? QStringList{cues::kUnsaved} : QStringList());
+    QCOMPARE(modals.seen.size(), size_t(1));
+}
+
+void ArchiveWindowTest::saveAsMakesTheSlotCurrent()
+{
+    CueRecorder cues;
+    TestFolder folder;
+    folder.write("Save00.txt", kSlot0);
+    folder.write("t0.txt", "2026/1/1 8:00:00\r\n");
+    folder.write("Save01.txt", kSlot1);
+    folder.write("t1.txt", "2026/1/2 9:00:00\r\n");
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    const QString keyed = QStringLiteral("01 02 03 04 05 06 07 \r\n08  09 ←");
+    form.Text88->setCrlfText(keyed);
+    form.AllList = 7;
+    form.NowIsJi = 3;
+    setClockTo(QStringLiteral("2026/3/4 5:06:07"));
+
+    useWindow(form, modals, "saveaswr34w", 4);
+    QCOMPARE(folder.read("Save04.txt"), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 \r\n"));
+    QCOMPARE(folder.read("t4.txt"), QStringLiteral("2026/3/4 5:06:07\r\n"));
+    QCOMPARE(form.Label9->text(), QStringLiteral("彩票数据已保存 (04存档)"));
+    QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/3/4 5:06:07)"));
+    QCOMPARE(form.NowOpenFile, QStringLiteral("Save04.txt"));
+    // The box is tidied but keeps its marker; the counters stay.
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 ←"));
+    QCOMPARE(form.SaveOK, QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 "));
+    QVERIFY(!form.isUnsaved());
+    QCOMPARE(form.AllList, qint16(7));
+    QCOMPARE(form.NowIsJi, qint16(3));
+
+    // Slot 4 is now the current one, with its new time.
+    Shown s = useWindow(form, modals, "open234", 1);
+    QCOMPARE(s.captions[4], QStringLiteral("当前存档"));
+    QVERIFY(!s.enabled[4]);
+    QVERIFY(s.enabled[0]);
+    QCOMPARE(s.times[4], QStringLiteral("存档04  时间:2026/3/4 5:06:07"));
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n11 12 13 14 15 16 17 "));
+    QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/1/2 9:00:00)"));
+
+    s = useWindow(form, modals, "open234", 4);
+    QCOMPARE(s.captions[1], QStringLiteral("当前存档"));
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 "));
+    QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/3/4 5:06:07)"));
+    QCOMPARE(form.AllList, qint16(2));
+    QCOMPARE(form.NowIsJi, qint16(2));
+
+    // "保存(彩票存档)" now writes slot 4, from a copy of the box.
+    form.Text88->setCrlfText(QStringLiteral("21  22 ←"));
+    setClockTo(QStringLiteral("2026/3/5 6:00:00"));
+    trigger(&form, "savewrete");
+    QCOMPARE(folder.read("Save04.txt"), QStringLiteral("21 22 \r\n"));
+    QCOMPARE(folder.read("t4.txt"), QStringLiteral("2026/3/5 6:00:00\r\n"));
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("21  22 ←"));
+    QCOMPARE(folder.read("Save01.txt"), kSlot1);
+}
+
+void ArchiveWindowTest::openingReplacesTheBox_data()
+{
+    QTest::addColumn<QString>("data");  // "-" for a missing file
+    QTest::addColumn<QString>("time");  // "-" for a missing file
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("lastLine");  // NowIsJi afterwards; it was 5
+    QTest::addColumn<QString>("timeLine");
+    QTest::newRow("empty lines between")
+        << "\r\n01 02 03 04 05 06 07 \r\n\r\n08 09 10 \r\n" << "2026/2/3 4:05:06\r\n"
+        << "01 02 03 04 05 06 07 \r\n08 09 10 " << 2 << 3 << "(数据时间:2026/2/3 4:05:06)";
+    QTest::newRow("only empty lines") << "\r\n\r\n" << "2026/2/3 4:05:06\r\n" << "" << 0 << 5
+                                      << "(数据时间:2026/2/3 4:05:06)";
+    QTest::newRow("missing files") << "-" << "-" << "" << 0 << 5 << "(数据时间:)";
+    QTest::newRow("two time lines") << "01 \r\n" << "2026/2/3\r\n4:05:06\r\n" << "01 " << 1 << 1
+                                    << "(数据时间:2026/2/34:05:06)";
+}
+
+void ArchiveWindowTest::openingReplacesTheBox()
+{
+    QFETCH(QString, data);
+    QFETCH(QString, time);
+    QFETCH(QString, box);
+    QFETCH(int, lines);
+    QFETCH(int, lastLine);
+    QFETCH(QString, timeLine);
+    CueRecorder cues;
+    TestFolder folder;
+    folder.write("Save00.txt", kSlot0);
+    if (data != "-")
+        folder.write("Save03.txt", data);
+    if (time != "-")
+        folder.write("t3.txt", time);
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    form.NowIsJi = 5;
+    const QString status = form.Label9->text();
+
+    useWindow(form, modals, "open234", 3);
+    QCOMPARE(form.Text88->crlfText(), box);
+    QCOMPARE(int(form.AllList), lines);
+    QCOMPARE(int(form.NowIsJi), lastLine);
+    QCOMPARE(form.Label11->text(), timeLine);
+    QCOMPARE(form.NowOpenFile, QStringLiteral("Save03.txt"));
+    QCOMPARE(form.SaveOK, box);
+    QCOMPARE(form.Label9->text(), status);
+    if (data == "-")
+        QVERIFY(!folder.exists("Save03.txt"));  // opening never creates a file
+}
+
+void ArchiveWindowTest::failedFileChangesNothing_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("save as") << "saveaswr34w" << "错误提示：\r\n   彩票数据没有另存到存档03";
+    QTest::newRow("open") << "open234" << "错误提示：\r\n   存档03的数据文件无法读取";
+}
+
+void ArchiveWindowTest::failedFileChangesNothing()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, title);
+    CueRecorder cues;
+    TestFolder folder;
+    folder.write("Save00.txt", kSlot0);
+    folder.write("t0.txt", "2026/1/1 8:00:00\r\n");
+    // A folder where the data file should be: it can be neither read nor replaced.
+    QVERIFY(QDir(folder.path()).mkdir("Save03.txt"));
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    form.Text88->setCrlfText(QStringLiteral("09 10 ←"));
+    const QString saveOK = form.SaveOK;
+
+    useWindow(form, modals, entry, 3);
+    const QStringList messages = modals.messages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].startsWith(title), qPrintable(messages[0]));
+    QVERIFY(messages[0].contains(QDir::toNativeSeparators(folder.filePath("Save03.txt"))));
+    QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
+    QCOMPARE(form.SaveOK, saveOK);
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("09 10 ←"));
+    QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/1/1 8:00:00)"));
+    QVERIFY(!folder.exists("t3.txt"));
+    QVERIFY(form.isUnsaved());
+}
+
+void ArchiveWindowTest::closeButtonReturnsToOpenMode()
+{
+    CueRecorder cues;
+    TestFolder folder;
+    folder.write("Save00.txt", kSlot0);
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    QPointer<Load2> first = &form.archiveWindow();
+    modals.onNext([](QWidget* w) { w->close(); });
+    trigger(&form, "saveaswr34w");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
+    for (int i = 1; i < 6; ++i)
+        QVERIFY(!folder.exists(QStringLiteral("Save0%1.txt").arg(i)));
+
+    const Shown s = useWindow(form, modals, "open234", -1);
+    QCOMPARE(s.title, QStringLiteral("打开存档"));
+    QCOMPARE(s.captions[1], QStringLiteral("打开存档"));
+    QVERIFY(!s.enabled[0]);
+    QCOMPARE(form.archiveWindow().nowDoing1, qint16(0));
+    QCOMPARE(form.archiveWindow().OpenOrSaveW, QStringLiteral("打开"));
+}
+
+QTEST_MAIN(ArchiveWindowTest)
+#include "tst_archive_window.moc"
