@@ -1,0 +1,105 @@
+// The help buttons and entries of "功能及说明": which address each link opens, the
+// update check's caption, and the rules text read at every click.
+#include "app/main_window.h"
+#include "messages/link_opener.h"
+#include "messages/links.h"
+#include "messages/message_window.h"
+#include "support/test_support.h"
+
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// Records the addresses instead of opening a browser.
+class LinkRecorder final : public links::Opener {
+public:
+    LinkRecorder() { links::setOpener(this); }
+    ~LinkRecorder() override { links::setOpener(nullptr); }
+    void open(const QString& address) override { opened << address; }
+    QStringList opened;
+};
+
+// Clicks a button of the main window or triggers one of its menu entries.
+void use(Form1& form, const QString& name)
+{
+    if (auto* button = form.findChild<QPushButton*>(name))
+        button->click();
+    else
+        trigger(&form, name);
+}
+
+QString feedback(links::Feedback kind)
+{
+    return links::feedbackAddress(links::feedbackText(kind, QStringLiteral("1.22")));
+}
+
+}  // namespace
+
+class HelpMenuTest : public QObject {
+    Q_OBJECT
+private slots:
+    void linkEntries_data();
+    void linkEntries();
+    void rulesTextIsReadAtEveryClick_data();
+    void rulesTextIsReadAtEveryClick();
+};
+
+void HelpMenuTest::linkEntries_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("caption");
+    const QString start = QStringLiteral("Orvane彩票36选7对奖器 v1.22");
+    QTest::newRow("查询") << "Command6" << links::drawHistoryAddress() << start;
+    QTest::newRow("彩票官网") << "guan23424" << links::drawHistoryAddress() << start;
+    QTest::newRow("作者主页") << "home9879" << links::makerSiteAddress() << start;
+    QTest::newRow("我中奖了") << "d34fd" << feedback(links::Feedback::PrizeWon) << start;
+    QTest::newRow("意见建议") << "jianyiw3432" << feedback(links::Feedback::Suggestion) << start;
+    QTest::newRow("我要订制") << "ding234" << feedback(links::Feedback::CustomOrder) << start;
+    QTest::newRow("检查更新") << "newver345" << links::kMakerHost + "/showpluspic.asp?id=43&softver=1.22"
+                          << "Orvane彩票36选7对奖器1.22";
+}
+
+void HelpMenuTest::linkEntries()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, address);
+    QFETCH(QString, caption);
+    CueRecorder cues;
+    LinkRecorder browser;
+    TestFolder folder;
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    use(form, entry);
+    QCOMPARE(browser.opened, QStringList{address});
+    QCOMPARE(form.windowTitle(), caption);
+    QVERIFY(modals.seen.empty());
+}
+
+void HelpMenuTest::rulesTextIsReadAtEveryClick_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("button, then menu") << "Command8" << "h2p09w34";
+    QTest::newRow("menu, then button") << "h2p09w34" << "Command8";
+}
+
+void HelpMenuTest::rulesTextIsReadAtEveryClick()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    CueRecorder cues;
+    TestFolder folder;
+    folder.write("low.txt", "36选7玩法：\r\nBR    旧规则\r\n");
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    use(form, first);
+    folder.write("low.txt", "36选7玩法：BR    新规则\r\n");
+    use(form, second);
+    QCOMPARE(modals.messages(), (QStringList{"36选7玩法：\r\n\r\n    旧规则\r\n",
+                                             "36选7玩法：\r\n    新规则\r\n"}));
+}
+
+QTEST_MAIN(HelpMenuTest)
+#include "tst_help_menu.moc"
