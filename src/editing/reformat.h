@@ -1,0 +1,30 @@
+// The free-edit reformat: turns whatever the user typed or pasted into the ticket box
+// back into canonical ticket lines (seven two-digit numbers 01..36, each followed by one
+// space, every line ended by CR LF), repairing bad numbers to 18 and deleting lines with
+// fewer than seven numbers. Every repair is listed in one "BR" report.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace editing {
+
+struct ReformatResult {
+    // False when the text holds no line break at all: it is then left as it is.
+    bool validated = false;
+    // The rebuilt text (validated), or the input without markers (not validated).
+    QString text;
+    // Report entries, each starting with "BRBR"; empty when nothing was repaired.
+    QString report;
+    // Lines written to the rebuilt text.
+    qint16 keptLines = 0;
+};
+
+// Reformats a ticket box text (CR LF line breaks, markers allowed anywhere).
+// Applying it to its own output changes nothing.
+ReformatResult reformat(const QString& boxText);
+
+// The message the report is shown in ("错误报告：…" followed by the entries).
+QString reformatReportMessage(const QString& report);
+
+}  // namespace editing

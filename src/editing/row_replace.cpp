@@ -1,0 +1,195 @@
+#include "editing/row_replace.h"
+
+#include "tickets/ticket_text.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace editing {
+
+namespace {
+
+DigitSet digitsFrom(int first, int last)
+{
+    DigitSet set{};
+    for (int k = first; k <= last; ++k)
+        set[k] = true;
+    return set;
+}
+
+QString withoutSpaces(QString text)
+{
+    text.remove(QLatin1Char(' '));
+    return text;
+}
+
+// A number field's length when a first digit waits for its second: 1, 4, …, 19.
+bool secondDigitDue(qsizetype length)
+{
+    return length % 3 == 1 && length < kFullLineLength;
+}
+
+const QString kFailed = QStringLiteral("替换执行失败：BR    SORRY，");
+const QString kSameOrder = QStringLiteral("请尝直接替换，注意被替换的号码每个数字的顺序都要完全一致。");
+const QString kReplacedBy = QStringLiteral("BR          成功替换为：BR    ");
+
+ReplaceOutcome replaceByRow(const QString& boxText, const RowEditorFields& fields)
+{
+    ReplaceOutcome out;
+    out.path = ReplacePath::ByRow;
+    // Double spaces go first; the box keeps this even when the row is not found.
+    out.text = boxText.isEmpty() ? boxText : tickets::collapseSpaces(boxText, 1);
+    if (!out.text.contains(tickets::kCrLf)) {
+        out.message = kFailed + QStringLiteral("程序找不到换行符，") + kSameOrder;
+        return out;
+    }
+    QStringList lines = tickets::splitLines(out.text);
+    const qsizetype breaks = lines.size() - 1;
+    // More digits than any text has lines can only name a row beyond the end.
+    const qint64 row = fields.row.size() <= 9 ? fields.row.toLongLong() : breaks + 1;
+    if (row < 1 || row > breaks) {
+        out.message = kFailed
+                      + QStringLiteral("程序找不到这一行数据，要找的行数比实际数据的总行数要大，")
+                      + kSameOrder;
+        return out;
+    }
+    QString& line = lines[row - 1];
+    if (line.isEmpty()) {
+        out.message = kFailed + QStringLiteral("第") + fields.row
+                      + QStringLiteral("行是空行，没有可替换的数据。请确认行数，"
+                                       "或者填写该行原来的数据直接替换。");
+        return out;
+    }
+    // Only the named row changes: an equal line elsewhere may be a correct copy.
+    const QString old = line.left(kLineKeyLength);
+    line = fields.newLine.left(kLineKeyLength) + line.mid(old.size());
+    out.text = lines.join(tickets::kCrLf);
+    out.replaced = true;
+    out.message = QStringLiteral("替换执行成功：BR    OK，已把主界面彩票号码第") + fields.row
+                  + QStringLiteral("行的：BR    ") + old + kReplacedBy + fields.newLine;
+    return out;
+}
+
+ReplaceOutcome replaceByContent(const QString& boxText, const RowEditorFields& fields)
+{
+    ReplaceOutcome out;
+    out.path = ReplacePath::ByContent;
+    out.text = boxText;
+    const QString key = fields.oldLine.left(kLineKeyLength);
+    if (!boxText.contains(key)) {
+        out.message = kFailed
+                      + QStringLiteral("在主界面彩票号码栏找不到您需要替换的数据，请确认您要直接替换的数据，"
+                                       "7个数字的顺序都没有输入错误，每个数字两位，每个数字后是一个空格。");
+        return out;
+    }
+    // The user named the content: every line holding it is replaced.
+    out.text.replace(key, fields.newLine.left(kLineKeyLength));
+    out.replaced = true;
+    out.message = QStringLiteral("替换执行成功：BR    OK，已把主界面彩票号码：BR    ") + fields.oldLine
+                  + kReplacedBy + fields.newLine;
+    return out;
+}
+
+}  // namespace
+
+DigitSet rowDigits(const QString& row, qint16 allList, bool offerAllFirstDigits)
+{
+    DigitSet set{};
+    if (row.isEmpty()) {
+        for (int k = 1; k <= 9; ++k)
+            set[k] = offerAllFirstDigits || k <= allList;
+        return set;
+    }
+    // A row of six or more digits is beyond any 16-bit count already.
+    if (!isRowNumber(row) || row.size() > 5)
+        return set;
+    const qint64 base = row.toLongLong() * 10;
+    for (int k = 0; k <= 9; ++k)
+        set[k] = base + k <= allList;
+    return set;
+}
+
+DigitSet numberFieldDigits(const QString& field)
+{
+    const qsizetype length = field.size();
+    if (length >= kFullLineLength)
+        return DigitSet{};
+    if (secondDigitDue(length)) {
+        const QChar first = field.back();
+        if (first == QLatin1Char('3'))
+            return digitsFrom(0, 6);
+        if (first == QLatin1Char('0'))
+            return digitsFrom(1, 9);
+        return digitsFrom(0, 9);
+    }
+    return digitsFrom(0, 3);
+}
+
+QString appendNumberDigit(const QString& field, int digit)
+{
+    QString out = field + QString::number(digit);
+    if (secondDigitDue(field.size()))
+        out += QLatin1Char(' ');
+    return out;
+}
+
+QString removeLastNumber(const QString& field)
+{
+    return field.left(std::max<qsizetype>(0, field.size() - 3));
+}
+
+bool isRowNumber(const QString& row)
+{
+    if (row.isEmpty())
+        return false;
+    for (const QChar c : row)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+bool checkFields(RowEditorFields& fields)
+{
+    if (!fields.row.isEmpty() && !tickets::isNumeric(fields.row))
+        fields.row.clear();
+    if (!fields.oldLine.isEmpty()) {
+        if (tickets::isNumeric(withoutSpaces(fields.oldLine))) {
+            fields.row = kRowPlaceholder;
+            fields.rowEnabled = false;
+        } else {
+            fields.oldLine.clear();
+        }
+    }
+    if (!fields.newLine.isEmpty() && !tickets::isNumeric(withoutSpaces(fields.newLine)))
+        fields.newLine.clear();
+    return fields.newLine.size() == kFullLineLength
+           && (isRowNumber(fields.row) || fields.oldLine.size() == kFullLineLength);
+}
+
+ReplacePath replacePath(const RowEditorFields& fields)
+{
+    if (fields.newLine.size() != kFullLineLength)
+        return ReplacePath::None;
+    if (isRowNumber(fields.row) && fields.oldLine.size() != kFullLineLength)
+        return ReplacePath::ByRow;
+    if (fields.oldLine.size() == kFullLineLength && !fields.rowEnabled)
+        return ReplacePath::ByContent;
+    return ReplacePath::None;
+}
+
+ReplaceOutcome replaceLine(const QString& boxText, const RowEditorFields& fields)
+{
+    switch (replacePath(fields)) {
+    case ReplacePath::ByRow:
+        return replaceByRow(boxText, fields);
+    case ReplacePath::ByContent:
+        return replaceByContent(boxText, fields);
+    case ReplacePath::None:
+        break;
+    }
+    ReplaceOutcome none;
+    none.text = boxText;
+    return none;
+}
+
+}  // namespace editing

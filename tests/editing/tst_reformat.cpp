@@ -1,0 +1,174 @@
+// The free-edit reformat: canonical lines out, every repair reported, nothing else lost.
+#include "editing/reformat.h"
+
+#include <QTest>
+
+using editing::reformat;
+
+namespace {
+const QString A = QStringLiteral("01 05 12 18 23 30 07 ");
+const QString B = QStringLiteral("02 09 14 20 26 31 36 ");
+const QString CR = QStringLiteral("\r\n");
+
+QString deleted(int row, const QString& line)
+{
+    return QStringLiteral("BRBR%1行有错误，每行应该7个数字，每个数字两位，该行已被自动删除。BR").arg(row)
+           + line;
+}
+QString rangeError(int row, int position, const QString& line)
+{
+    return QStringLiteral("BRBR%1行的第%2位有错，须在 1-36 的范围，重置为18。BR ").arg(row).arg(position)
+           + line;
+}
+QString formatError(int row, int position, const QString& line)
+{
+    return QStringLiteral("BRBR%1行的第%2位有错，格式是1个两位数字，然后空一格，这个数字自动重置为 18 。BR ")
+               .arg(row)
+               .arg(position)
+           + line;
+}
+}  // namespace
+
+class ReformatTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lines_data();
+    void lines();
+    void textWithoutLineBreakIsLeftAlone_data();
+    void textWithoutLineBreakIsLeftAlone();
+    void reformattingTwiceChangesNothing_data();
+    void reformattingTwiceChangesNothing();
+    void pastedTextWithEveryKindOfFault();
+};
+
+void ReformatTest::lines_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("kept");
+    QTest::addColumn<QString>("report");
+
+    QTest::newRow("canonical lines stay") << A + CR + B + CR << A + CR + B + CR << 2 << "";
+    QTest::newRow("last line without a break") << A + CR + B << A + CR + B + CR << 2 << "";
+    QTest::newRow("line without its trailing space")
+        << "01 05 12 18 23 30 07" + CR + B << A + CR + B + CR << 2 << "";
+    QTest::newRow("two spaces before the break") << "01 05 12 18 23 30 07  " + CR + B + CR
+                                                 << A + CR + B + CR << 2 << "";
+    QTest::newRow("markers anywhere") << "01 05 ←12 18 23 30 07 " + CR + B + "←"
+                                      << A + CR + B + CR << 2 << "";
+    QTest::newRow("empty and blank lines go silently")
+        << CR + A + CR + CR + "   " + CR + B + CR + CR << A + CR + B + CR << 2 << "";
+    QTest::newRow("eighth number dropped silently")
+        << "01 05 12 18 23 30 07 09 " + CR << A + CR << 1 << "";
+    QTest::newRow("edges of the range are kept")
+        << "01 36 12 18 23 30 07 " + CR << "01 36 12 18 23 30 07 " + CR << 1 << "";
+    QTest::newRow("out of range 00 and 37")
+        << "00 05 12 18 23 30 37 " + CR << "18 05 12 18 23 30 18 " + CR << 1
+        << rangeError(1, 1, "00 05 12 18 23 30 37") + rangeError(1, 7, "00 05 12 18 23 30 37");
+    QTest::newRow("one digit and a letter")
+        << A + CR + "01 7 12 x5 23 30 07 " + CR << A + CR + "01 18 12 18 23 30 07 " + CR << 2
+        << formatError(2, 2, "01 7 12 x5 23 30 07") + formatError(2, 4, "01 7 12 x5 23 30 07");
+    QTest::newRow("double space makes an empty field")
+        << "01  05 12 18 23 30 07 " + CR << "01 18 05 12 18 23 30 " + CR << 1
+        << formatError(1, 2, "01  05 12 18 23 30 07");
+    QTest::newRow("numeric two-character forms pass") << "+5 5. 12 18 23 30 07 " + CR
+                                                      << "+5 5. 12 18 23 30 07 " + CR << 1 << "";
+    QTest::newRow("minus sign is below the range")
+        << "-3 05 12 18 23 30 07 " + CR << "18 05 12 18 23 30 07 " + CR << 1
+        << rangeError(1, 1, "-3 05 12 18 23 30 07");
+    QTest::newRow("six numbers are deleted")
+        << A + CR + "01 02 03 04 05 06" + CR + B << A + CR + B + CR << 2
+        << deleted(2, "01 02 03 04 05 06");
+    QTest::newRow("half-entered last line is deleted")
+        << A + CR + "01 02 " << A + CR << 1 << deleted(2, "01 02 ");
+    // A line of one number has no space left once the break takes its own: it is still a
+    // line the user typed, so its deletion is reported.
+    QTest::newRow("one number on a line is reported")
+        << A + CR + "07 " + CR << A + CR << 1 << deleted(2, "07");
+    QTest::newRow("row numbers count the removed lines")
+        << CR + "01 02 " + CR + "01 05 12 18 23 30 99" + CR
+        << "01 05 12 18 23 30 18 " + CR << 1
+        << deleted(2, "01 02") + rangeError(3, 7, "01 05 12 18 23 30 99");
+    QTest::newRow("nothing left") << "01 02" + CR << "" << 0 << deleted(1, "01 02");
+}
+
+void ReformatTest::lines()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    QFETCH(int, kept);
+    QFETCH(QString, report);
+    const editing::ReformatResult r = reformat(input);
+    QVERIFY(r.validated);
+    QCOMPARE(r.text, output);
+    QCOMPARE(int(r.keptLines), kept);
+    QCOMPARE(r.report, report);
+}
+
+void ReformatTest::textWithoutLineBreakIsLeftAlone_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("empty box") << "" << "";
+    QTest::newRow("only a marker") << "←" << "";
+    QTest::newRow("one bad line") << "01 x5 ←" << "01 x5 ";
+}
+
+void ReformatTest::textWithoutLineBreakIsLeftAlone()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    const editing::ReformatResult r = reformat(input);
+    QVERIFY(!r.validated);
+    QCOMPARE(r.text, output);
+    QVERIFY(r.report.isEmpty());
+}
+
+void ReformatTest::reformattingTwiceChangesNothing_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::newRow("canonical") << A + CR + B + CR;
+    QTest::newRow("as loaded") << A + CR + B + "←";
+    QTest::newRow("as the prize check writes") << A + " " + CR + B + " " + CR;
+    QTest::newRow("deleted line first") << "01 02 " + CR + A + CR + B;
+    QTest::newRow("deleted line between") << A + CR + "01 02 03" + CR + B + CR;
+    QTest::newRow("blank lines") << CR + CR + A + CR + CR + CR + B + CR + CR;
+    QTest::newRow("repaired numbers") << "37 x5 7 00 -1 +5 36 " + CR + A;
+    QTest::newRow("no trailing spaces") << "01 05 12 18 23 30 07" + CR + "02 09 14 20 26 31 36";
+    QTest::newRow("everything deleted") << "01" + CR + "02 03" + CR;
+}
+
+void ReformatTest::reformattingTwiceChangesNothing()
+{
+    QFETCH(QString, input);
+    const editing::ReformatResult once = reformat(input);
+    // The box gets the marker back when it is the active box: that must not matter.
+    const editing::ReformatResult twice = reformat(once.text + QStringLiteral("←"));
+    QCOMPARE(twice.text, once.text);
+    QCOMPARE(twice.keptLines, once.keptLines);
+    QVERIFY2(twice.report.isEmpty(), qPrintable(twice.report));
+    QVERIFY(!once.text.contains(CR + CR));
+    QVERIFY(!once.text.startsWith(CR));
+}
+
+void ReformatTest::pastedTextWithEveryKindOfFault()
+{
+    const QString pasted = A + CR                       // 1 good
+                           + "02 09 14 " + CR           // 2 short
+                           + "02 09 14 20 26 31 37 " + CR  // 3 a 37
+                           + "x5 09 14 20 26 31 36 " + CR  // 4 an x5
+                           + "01 05 12 18 23 30 07" + CR   // 5 no trailing space
+                           + CR                            // 6 empty
+                           + B;                            // 7 good, no break
+    const editing::ReformatResult r = reformat(pasted);
+    QCOMPARE(r.text, A + CR + "02 09 14 20 26 31 18 " + CR + "18 09 14 20 26 31 36 " + CR + A + CR
+                         + B + CR);
+    QCOMPARE(int(r.keptLines), 5);
+    QCOMPARE(r.report, deleted(2, "02 09 14") + rangeError(3, 7, "02 09 14 20 26 31 37")
+                           + formatError(4, 1, "x5 09 14 20 26 31 36"));
+    QVERIFY(editing::reformatReportMessage(r.report)
+                .startsWith(QStringLiteral("错误报告：BR    在对数据进行格式化时找到有错误。BR    BRBR2行")));
+}
+
+QTEST_APPLESS_MAIN(ReformatTest)
+#include "tst_reformat.moc"
