@@ -1,9 +1,107 @@
 #include "editing/count_dialog.h"
 
+#include "app/fonts.h"
 #include "app/main_window.h"
+#include "tickets/ticket_text.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    return label;
+}
+
+QLineEdit* makeField(const QString& name, const QFont& font, QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(name);
+    field->setFont(font);
+    field->setAlignment(Qt::AlignCenter);
+    field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("000000")) + 20);
+    return field;
+}
+
+// A field's value as a counter: empty, non-numeric and out-of-range entries leave it.
+void storeCounter(const QLineEdit* field, qint16& counter)
+{
+    qint16 value = 0;
+    if (!field->text().isEmpty() && tickets::toInt16Rounded(field->text(), &value))
+        counter = value;
+}
+
+}  // namespace
 
 editLV::editLV(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
 {
     setObjectName(QStringLiteral("editLV"));
     setWindowTitle(QStringLiteral("编辑最后一行数据的所在行及数据个数"));
+    buildControls();
+    connect(Command1, &QPushButton::clicked, this, &editLV::Command1_Click);
+    NewValue1();
+}
+
+void editLV::buildControls()
+{
+    const QFont questionFont = fonts::font(fonts::kSong, 15, true);
+    const QFont frameFont = fonts::font(fonts::kSong, 18, true);
+    const QFont fieldFont = fonts::font(fonts::kHei, 20, true);
+
+    Label1 = makeLabel(QStringLiteral("Label1"),
+                       QStringLiteral("1、最后一行数据位于全部数据的第几行？"), questionFont, this);
+    Label2[0] = makeLabel(QStringLiteral("Label2(0)"), QStringLiteral("第"), frameFont, this);
+    Text1 = makeField(QStringLiteral("Text1"), fieldFont, this);
+    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("行"), frameFont, this);
+    Label4 = makeLabel(QStringLiteral("Label4"),
+                       QStringLiteral("2、最后一行数据现有几个两位的号码？"), questionFont, this);
+    Label2[1] = makeLabel(QStringLiteral("Label2(1)"), QStringLiteral("有"), frameFont, this);
+    Text2 = makeField(QStringLiteral("Text2"), fieldFont, this);
+    Label5 = makeLabel(QStringLiteral("Label5"), QStringLiteral("个值"), frameFont, this);
+    Command1 = new QPushButton(QStringLiteral("保存数据"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setFont(fonts::font(fonts::kSong, 16, true));
+    Command1->setMinimumHeight(56);
+    Command1->setAutoDefault(false);
+
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(16, 12, 16, 14);
+    root->setSpacing(8);
+    auto framed = [root](QLabel* before, QLineEdit* field, QLabel* after) {
+        auto* row = new QHBoxLayout;
+        row->addSpacing(24);
+        row->addWidget(before);
+        row->addWidget(field);
+        row->addWidget(after);
+        row->addStretch();
+        root->addLayout(row);
+    };
+    root->addWidget(Label1);
+    framed(Label2[0], Text1, Label3);
+    root->addSpacing(6);
+    root->addWidget(Label4);
+    framed(Label2[1], Text2, Label5);
+    root->addSpacing(6);
+    root->addWidget(Command1);
+}
+
+void editLV::NewValue1()
+{
+    Text1->setText(QString::number(m_main.AllList));
+    Text2->setText(QString::number(m_main.NowIsJi));
+}
+
+void editLV::Command1_Click()
+{
+    storeCounter(Text1, m_main.AllList);
+    storeCounter(Text2, m_main.NowIsJi);
+    hide();
 }

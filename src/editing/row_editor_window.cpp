@@ -1,9 +1,394 @@
 #include "editing/row_editor_window.h"
 
+#include "app/fonts.h"
 #include "app/main_window.h"
+#include "editing/row_replace.h"
+#include "messages/cue_literals.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+#include <utility>
+
+using editing::RowEditorFields;
+
+namespace {
+
+QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setFocusPolicy(Qt::NoFocus);  // the active field keeps the focus and its caret
+    return button;
+}
+
+PadLineEdit* makeField(const QString& name, const QFont& font, QWidget* parent)
+{
+    auto* field = new PadLineEdit(parent);
+    field->setObjectName(name);
+    field->setFont(font);
+    return field;
+}
+
+// Spreads a "第        行" caption, if needed, so that a field of `width` fits into
+// its blank middle.
+void fitBlanks(QLabel* label, int width)
+{
+    const int blanks = int(label->text().count(QLatin1Char(' ')));
+    const int blankWidth = QFontMetrics(label->font()).horizontalAdvance(QString(blanks, ' '));
+    const int missing = width + 8 - blankWidth;
+    if (blanks == 0 || missing <= 0)
+        return;
+    QFont font = label->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, std::ceil(double(missing) / blanks));
+    label->setFont(font);
+}
+
+const QString kUseThePad =
+    QStringLiteral("注意：先点一下文本框，然后通过点下面数字按钮输入数据!!!");
+
+}  // namespace
 
 editX1::editX1(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
 {
     setObjectName(QStringLiteral("editX1"));
     setWindowTitle(QStringLiteral("修改第X行(组)数据 当前有N行(组)"));
+    buildControls();
+    connectHandlers();
+    // Loaded with nothing chosen: the pad waits for a field click.
+    GoText1 = 0;
+    for (QPushButton* digit : Command3)
+        digit->setEnabled(false);
+    Command4->setEnabled(false);
+    Command2->setEnabled(false);
+}
+
+void editX1::buildControls()
+{
+    const QFont labelFont = fonts::font(fonts::kSong, 15, true);
+    const QFont fieldFont = fonts::font(fonts::kHei, 20, true);
+
+    Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("■修改第X行彩票数据:"),
+                       fonts::font(fonts::kHei, 18, true), this);
+    Label21 = makeLabel(QStringLiteral("Label21"),
+                        QStringLiteral("(如打印购买后有店主输错的，在此对主界面数据进行修正再对奖)"),
+                        fonts::font(fonts::kSong, 13), this);
+    Label21->setWordWrap(true);
+    QPalette hint = Label21->palette();
+    hint.setColor(QPalette::WindowText, QColor(0, 0, 160));
+    Label21->setPalette(hint);
+
+    Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("第        行"),
+                       fonts::font(fonts::kSong, 18, true), this);
+    Text1 = makeField(QStringLiteral("Text1"), fieldFont, this);
+    Text1->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance(QStringLiteral("00000")) + 14);
+    Text1->setAlignment(Qt::AlignCenter);
+    fitBlanks(Label2, Text1->width());
+    Label2->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+
+    Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("该行原来的数据，可只填行数"),
+                       labelFont, this);
+    Text2 = makeField(QStringLiteral("Text2"), fieldFont, this);
+    Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("将数据替换为 ："), labelFont, this);
+    Text3 = makeField(QStringLiteral("Text3"), fieldFont, this);
+    const int lineWidth =
+        QFontMetrics(fieldFont).horizontalAdvance(QStringLiteral("00 00 00 00 00 00 00 ")) + 24;
+    Text2->setMinimumWidth(lineWidth);
+    Text3->setMinimumWidth(lineWidth);
+
+    Frame1 = new QFrame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFrameShape(QFrame::StyledPanel);
+    const QFont digitFont = fonts::font(fonts::kHei, 26, true);
+    for (int k = 0; k <= 9; ++k) {
+        Command3[k] = makeButton(QStringLiteral("Command3(%1)").arg(k), QString::number(k),
+                                 digitFont, Frame1);
+        Command3[k]->setMinimumSize(64, 60);
+    }
+    Command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("←"),
+                          fonts::font(fonts::kLi, 30, true), Frame1);
+    Command4->setMinimumSize(96, 60);
+    Command4->setToolTip(QStringLiteral("删除一个两位的号码"));
+
+    const QFont actionFont = fonts::font(fonts::kSong, 16, true);
+    Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("执行替换"), actionFont, this);
+    Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("全部重置"), actionFont, this);
+    Command2->setMinimumHeight(58);
+    Command1->setMinimumHeight(58);
+
+    // ---- layout, top to bottom ----
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(14, 10, 14, 12);
+    root->setSpacing(8);
+    root->addWidget(Label1);
+    root->addWidget(Label21);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(10);
+    fields->setVerticalSpacing(8);
+    // The row field sits in the blank middle of its "第 … 行" caption.
+    auto* rowCell = new QGridLayout;
+    rowCell->setContentsMargins(0, 0, 0, 0);
+    rowCell->addWidget(Label2, 0, 0);
+    rowCell->addWidget(Text1, 0, 0, Qt::AlignCenter);
+    fields->addLayout(rowCell, 0, 0, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
+    fields->addWidget(Label3, 1, 0);
+    fields->addWidget(Text2, 1, 1);
+    fields->addWidget(Label4, 2, 0);
+    fields->addWidget(Text3, 2, 1);
+    fields->setColumnStretch(1, 1);
+    root->addLayout(fields);
+
+    auto* pad = new QHBoxLayout(Frame1);
+    pad->setContentsMargins(6, 6, 6, 6);
+    pad->setSpacing(4);
+    for (QPushButton* digit : Command3)
+        pad->addWidget(digit);
+    pad->addSpacing(8);
+    pad->addWidget(Command4);
+    root->addWidget(Frame1);
+
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(Command1, 1);
+    actions->addWidget(Command2, 2);
+    root->addLayout(actions);
+}
+
+void editX1::connectHandlers()
+{
+    connect(Text1, &PadLineEdit::clicked, this, &editX1::Text1_Click);
+    connect(Text2, &PadLineEdit::clicked, this, &editX1::Text2_Click);
+    connect(Text3, &PadLineEdit::clicked, this, &editX1::Text3_Click);
+    for (PadLineEdit* field : {Text1, Text2, Text3})
+        connect(field, &PadLineEdit::keyDown, this, &editX1::Text_KeyDown);
+    for (int k = 0; k <= 9; ++k)
+        connect(Command3[k], &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
+    connect(Command4, &QPushButton::clicked, this, &editX1::Command4_Click);
+    connect(Command2, &QPushButton::clicked, this, &editX1::Command2_Click);
+    connect(Command1, &QPushButton::clicked, this, &editX1::Command1_Click);
+}
+
+// ---- reset ----
+
+void editX1::Command1_Click()
+{
+    GoText1 = 0;
+    Command4->setEnabled(false);
+    Text1->clear();
+    Text2->clear();
+    Text3->clear();
+    for (QPushButton* digit : Command3)
+        digit->setEnabled(false);
+    Text1->setEnabled(true);
+    Text2->setEnabled(true);
+    Command2->setEnabled(false);
+    // Only the design caption holds an "N"; later resets leave the count as it is.
+    QString caption = windowTitle();
+    caption.replace(QLatin1Char('N'), QString::number(m_main.AllList));
+    setWindowTitle(caption);
+}
+
+// ---- field clicks ----
+
+void editX1::Text1_Click()
+{
+    FixFields1();
+    GoText1 = 1;
+    Command4->setEnabled(!Text1->text().isEmpty());
+    applyRowRule(true);
+    focusAtEnd(Text1);
+}
+
+void editX1::Text2_Click()
+{
+    FixFields1();
+    GoText1 = 2;
+    Command4->setEnabled(!Text2->text().isEmpty());
+    applyNumberRule(Text2);
+    focusAtEnd(Text2);
+}
+
+void editX1::Text3_Click()
+{
+    FixFields1();
+    GoText1 = 3;
+    Command4->setEnabled(!Text3->text().isEmpty());
+    applyNumberRule(Text3);
+    focusAtEnd(Text3);
+}
+
+// ---- digit pad and backspace ----
+
+void editX1::Command3_Click(int Index)
+{
+    switch (GoText1) {
+    case 1:
+        Text1->setText(Text1->text() + QString::number(Index));
+        focusAtEnd(Text1);
+        Text2->clear();
+        Text2->setEnabled(false);
+        Command4->setEnabled(true);
+        applyRowRule(false);
+        break;
+    case 2:
+        Text2->setText(editing::appendNumberDigit(Text2->text(), Index));
+        applyNumberRule(Text2);
+        focusAtEnd(Text2);
+        Text1->setText(editing::kRowPlaceholder);
+        Text1->setEnabled(false);
+        Command4->setEnabled(true);
+        break;
+    case 3:
+        Text3->setText(editing::appendNumberDigit(Text3->text(), Index));
+        applyNumberRule(Text3);
+        focusAtEnd(Text3);
+        Command4->setEnabled(true);
+        break;
+    default:
+        break;
+    }
+    FixFields1();
+}
+
+void editX1::Command4_Click()
+{
+    switch (GoText1) {
+    case 1: {
+        QString row = Text1->text();
+        row.chop(1);
+        Text1->setText(row);
+        focusAtEnd(Text1);
+        Text2->setEnabled(false);
+        if (row.isEmpty()) {
+            Command4->setEnabled(false);
+            Text2->clear();
+            Text2->setEnabled(true);
+        }
+        applyRowRule(false);
+        break;
+    }
+    case 2:
+        Text2->setText(editing::removeLastNumber(Text2->text()));
+        focusAtEnd(Text2);
+        if (Text2->text().isEmpty()) {
+            Command4->setEnabled(false);
+            Text1->clear();
+            Text1->setEnabled(true);
+        }
+        applyNumberRule(Text2);
+        break;
+    case 3:
+        Text3->setText(editing::removeLastNumber(Text3->text()));
+        focusAtEnd(Text3);
+        applyNumberRule(Text3);
+        break;
+    default:
+        break;
+    }
+    FixFields1();
+}
+
+// ---- replacement ----
+
+void editX1::Command2_Click()
+{
+    const editing::ReplaceOutcome outcome =
+        editing::replaceLine(m_main.Text88->crlfText(), fields());
+    if (outcome.path == editing::ReplacePath::None)
+        return;
+    if (outcome.text != m_main.Text88->crlfText()) {
+        m_main.Text88->setCrlfText(outcome.text);
+        m_main.putTicketCaretBeforeMarker();
+    }
+    m_main.showMessage(outcome.message);
+    if (outcome.replaced)
+        Command1_Click();
+}
+
+// ---- keys and closing ----
+
+void editX1::Text_KeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Escape:
+        close();  // as everywhere: Esc closes the window
+        return;
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        return;  // a modifier alone is not a typing attempt yet
+    default:
+        break;
+    }
+    m_main.showMessage(kUseThePad);
+    m_main.playCue(cues::kUseButtons);
+}
+
+void editX1::onCloseButton()
+{
+    if (m_main.isUnsaved())
+        m_main.playCue(cues::kUnsaved);
+}
+
+// ---- helpers ----
+
+RowEditorFields editX1::fields() const
+{
+    RowEditorFields f;
+    f.row = Text1->text();
+    f.oldLine = Text2->text();
+    f.newLine = Text3->text();
+    f.rowEnabled = Text1->isEnabled();
+    return f;
+}
+
+void editX1::FixFields1()
+{
+    RowEditorFields f = fields();
+    const bool canReplace = editing::checkFields(f);
+    for (auto [field, text] : {std::pair{Text1, f.row}, std::pair{Text2, f.oldLine},
+                               std::pair{Text3, f.newLine}})
+        if (field->text() != text)
+            field->setText(text);
+    if (!f.rowEnabled)
+        Text1->setEnabled(false);
+    Command2->setEnabled(canReplace);
+}
+
+void editX1::enableDigits(const editing::DigitSet& digits)
+{
+    for (int k = 0; k <= 9; ++k)
+        Command3[k]->setEnabled(digits[k]);
+}
+
+void editX1::applyRowRule(bool offerAllFirstDigits)
+{
+    enableDigits(editing::rowDigits(Text1->text(), m_main.AllList, offerAllFirstDigits));
+}
+
+void editX1::applyNumberRule(const PadLineEdit* field)
+{
+    enableDigits(editing::numberFieldDigits(field->text()));
+}
+
+void editX1::focusAtEnd(PadLineEdit* field)
+{
+    field->setFocus();
+    field->setCursorPosition(field->text().size());
 }

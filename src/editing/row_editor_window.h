@@ -1,14 +1,68 @@
+// editX1: the row replace editor. The user names a ticket line by its row number or by
+// its content, keys the replacement line on the window's own digit pad, and replaces the
+// line in the main window's ticket box. The three fields take no typing.
 #pragma once
 
 #include "app/widgets.h"
 
+#include <array>
+
 class Form1;
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace editing {
+struct RowEditorFields;
+}
 
 class editX1 : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit editX1(Form1& main, QWidget* parent = nullptr);
 
+    // "全部重置": empties the fields, disables the pad, puts the line count into the caption.
+    void Command1_Click();
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label21 = nullptr;
+    QLabel* Label2 = nullptr;
+    PadLineEdit* Text1 = nullptr;
+    QLabel* Label3 = nullptr;
+    PadLineEdit* Text2 = nullptr;
+    QLabel* Label4 = nullptr;
+    PadLineEdit* Text3 = nullptr;
+    QFrame* Frame1 = nullptr;
+    std::array<QPushButton*, 10> Command3{};
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    // Active field: 0 none, 1 Text1, 2 Text2, 3 Text3.
+    qint16 GoText1 = 0;
+
+protected:
+    void onCloseButton() override;
+
 private:
+    void buildControls();
+    void connectHandlers();
+
+    void Text1_Click();
+    void Text2_Click();
+    void Text3_Click();
+    void Command3_Click(int Index);
+    void Command4_Click();
+    void Command2_Click();
+    void Text_KeyDown(int key);
+
+    // The field check: runs before every field click and after every press.
+    void FixFields1();
+    editing::RowEditorFields fields() const;
+    void enableDigits(const std::array<bool, 10>& digits);
+    void applyRowRule(bool offerAllFirstDigits);
+    void applyNumberRule(const PadLineEdit* field);
+    static void focusAtEnd(PadLineEdit* field);
+
     Form1& m_main;
 };
