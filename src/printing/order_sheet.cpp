@@ -1,5 +1,6 @@
 #include "printing/order_sheet.h"
 
+#include "messages/links.h"
 #include "messages/version.h"
 #include "tickets/ticket_text.h"
 
@@ -9,9 +10,6 @@
 namespace printing {
 
 namespace {
-
-// The maker's site, named at the end of the credit line.
-const QString kMakerSite = QStringLiteral("http://www.orvane.com");
 
 constexpr int kCellWidth = 28;    // one-column characters between two borders
 constexpr int kLineWidth = 21;    // a canonical ticket line: seven numbers, each with its space
@@ -220,8 +218,8 @@ QString documentText(const OrderSheet& sheet, const QString& now)
         return text + sheet.printText;
     return text + QStringLiteral("■店主注意：当眼花错按了其它号码，请用笔标出，便于软件对奖。") + crlf
          + kTopBorder + crlf + sheet.printText + QStringLiteral("  (由 ") + version::programName()
-         + QStringLiteral("v") + version::text() + QStringLiteral(" 生成  ") + kMakerSite
-         + QStringLiteral(")");
+         + QStringLiteral("v") + version::text() + QStringLiteral(" 生成  ")
+         + links::makerSiteAddress() + QStringLiteral(")");
 }
 
 QString preparationMessage()
