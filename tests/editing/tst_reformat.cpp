@@ -38,7 +38,6 @@ private slots:
     void textWithoutLineBreakIsLeftAlone();
     void reformattingTwiceChangesNothing_data();
     void reformattingTwiceChangesNothing();
-    void pastedTextWithEveryKindOfFault();
 };
 
 void ReformatTest::lines_data()
@@ -73,9 +72,6 @@ void ReformatTest::lines_data()
         << formatError(1, 2, "01  05 12 18 23 30 07");
     QTest::newRow("numeric two-character forms pass") << "+5 5. 12 18 23 30 07 " + CR
                                                       << "+5 5. 12 18 23 30 07 " + CR << 1 << "";
-    QTest::newRow("minus sign is below the range")
-        << "-3 05 12 18 23 30 07 " + CR << "18 05 12 18 23 30 07 " + CR << 1
-        << rangeError(1, 1, "-3 05 12 18 23 30 07");
     QTest::newRow("six numbers are deleted")
         << A + CR + "01 02 03 04 05 06" + CR + B << A + CR + B + CR << 2
         << deleted(2, "01 02 03 04 05 06");
@@ -149,25 +145,6 @@ void ReformatTest::reformattingTwiceChangesNothing()
     QVERIFY2(twice.report.isEmpty(), qPrintable(twice.report));
     QVERIFY(!once.text.contains(CR + CR));
     QVERIFY(!once.text.startsWith(CR));
-}
-
-void ReformatTest::pastedTextWithEveryKindOfFault()
-{
-    const QString pasted = A + CR                       // 1 good
-                           + "02 09 14 " + CR           // 2 short
-                           + "02 09 14 20 26 31 37 " + CR  // 3 a 37
-                           + "x5 09 14 20 26 31 36 " + CR  // 4 an x5
-                           + "01 05 12 18 23 30 07" + CR   // 5 no trailing space
-                           + CR                            // 6 empty
-                           + B;                            // 7 good, no break
-    const editing::ReformatResult r = reformat(pasted);
-    QCOMPARE(r.text, A + CR + "02 09 14 20 26 31 18 " + CR + "18 09 14 20 26 31 36 " + CR + A + CR
-                         + B + CR);
-    QCOMPARE(int(r.keptLines), 5);
-    QCOMPARE(r.report, deleted(2, "02 09 14") + rangeError(3, 7, "02 09 14 20 26 31 37")
-                           + formatError(4, 1, "x5 09 14 20 26 31 36"));
-    QVERIFY(editing::reformatReportMessage(r.report)
-                .startsWith(QStringLiteral("错误报告：BR    在对数据进行格式化时找到有错误。BR    BRBR2行")));
 }
 
 QTEST_APPLESS_MAIN(ReformatTest)

@@ -42,7 +42,6 @@ private slots:
     void rowDigitRule();
     void numberFieldRule_data();
     void numberFieldRule();
-    void padBuildsAndTakesBackNumbers();
     void fieldCheck_data();
     void fieldCheck();
     void replacement_data();
@@ -98,18 +97,6 @@ void RowReplaceTest::numberFieldRule()
     QCOMPARE(digits(numberFieldDigits(field)), enabled);
 }
 
-void RowReplaceTest::padBuildsAndTakesBackNumbers()
-{
-    QString field;
-    for (int d : {0, 1, 3, 6, 0})
-        field = appendNumberDigit(field, d);
-    QCOMPARE(field, QStringLiteral("01 36 0"));
-    // Three characters go: the pending 0, the space and the 6 leave a pending 3.
-    QCOMPARE(removeLastNumber(field), QStringLiteral("01 3"));
-    QCOMPARE(removeLastNumber(QStringLiteral("01 0")), QStringLiteral("0"));
-    QCOMPARE(removeLastNumber(QStringLiteral("0")), QString());
-}
-
 void RowReplaceTest::fieldCheck_data()
 {
     QTest::addColumn<RowEditorFields>("before");
@@ -144,9 +131,8 @@ void RowReplaceTest::replacement_data()
     QTest::addColumn<RowEditorFields>("fields");
     QTest::addColumn<bool>("replaced");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message");  // the whole message, or what a failure says
 
-    const QString nOld = N.left(20);
     QTest::newRow("row 2 only, the equal row 3 stays")
         << A + CR + B + CR + B + CR + C + "←" << byRow("2") << true
         << A + CR + N + CR + B + CR + C + "←"
@@ -156,27 +142,19 @@ void RowReplaceTest::replacement_data()
         << A + CR + B + CR + B + CR + C + "←" << byContent(B) << true
         << A + CR + N + CR + N + CR + C + "←"
         << "替换执行成功：BR    OK，已把主界面彩票号码：BR    " + B + "BR          成功替换为：BR    " + N;
-    QTest::newRow("row equal to the line breaks") << A + CR + B + CR + "←" << byRow("2") << true
-                                                  << A + CR + N + CR + "←" << QString();
-    QTest::newRow("row beyond the line breaks")
-        << A + CR + B + "←" << byRow("2") << false << A + CR + B + "←"
-        << "替换执行失败：BR    SORRY，程序找不到这一行数据，要找的行数比实际数据的总行数要大，"
-           "请尝直接替换，注意被替换的号码每个数字的顺序都要完全一致。";
-    QTest::newRow("row path collapses double spaces, even when it fails")
-        << A + " " + CR + B + "  ←" << byRow("9") << false << A + CR + B + " ←" << QString();
-    QTest::newRow("no line break") << A + "←" << byRow("1") << false << A + "←"
-                                   << "替换执行失败：BR    SORRY，程序找不到换行符，"
-                                      "请尝直接替换，注意被替换的号码每个数字的顺序都要完全一致。";
-    QTest::newRow("empty row is no success")
-        << A + CR + CR + B + CR << byRow("2") << false << A + CR + CR + B + CR
-        << "替换执行失败：BR    SORRY，第2行是空行，没有可替换的数据。请确认行数，"
-           "或者填写该行原来的数据直接替换。";
+    QTest::newRow("row equal to the line breaks")
+        << A + CR + B + CR + "←" << byRow("2") << true << A + CR + N + CR + "←" << "";
     QTest::newRow("short row gets the whole new line")
-        << A + CR + "01 02 " + CR + B << byRow("2") << true << A + CR + nOld + CR + B << QString();
+        << A + CR + "01 02 " + CR + B << byRow("2") << true << A + CR + N.left(20) + CR + B << "";
+    QTest::newRow("row beyond the line breaks")
+        << A + CR + B + "←" << byRow("2") << false << A + CR + B + "←" << "找不到这一行数据";
+    QTest::newRow("row path collapses double spaces, even when it fails")
+        << A + " " + CR + B + "  ←" << byRow("9") << false << A + CR + B + " ←" << "找不到这一行数据";
+    QTest::newRow("no line break") << A + "←" << byRow("1") << false << A + "←" << "找不到换行符";
+    QTest::newRow("empty row is no success")
+        << A + CR + CR + B + CR << byRow("2") << false << A + CR + CR + B + CR << "第2行是空行";
     QTest::newRow("content not found")
-        << A + CR + B << byContent(C) << false << A + CR + B
-        << "替换执行失败：BR    SORRY，在主界面彩票号码栏找不到您需要替换的数据，请确认您要直接替换的数据，"
-           "7个数字的顺序都没有输入错误，每个数字两位，每个数字后是一个空格。";
+        << A + CR + B << byContent(C) << false << A + CR + B << "找不到您需要替换的数据";
 }
 
 void RowReplaceTest::replacement()
@@ -189,9 +167,12 @@ void RowReplaceTest::replacement()
     const ReplaceOutcome out = replaceLine(box, fields);
     QCOMPARE(out.replaced, replaced);
     QCOMPARE(out.text, text);
-    if (!message.isEmpty())
+    QVERIFY(out.message.startsWith(replaced ? QStringLiteral("替换执行成功：")
+                                            : QStringLiteral("替换执行失败：BR    SORRY，")));
+    if (replaced && !message.isEmpty())
         QCOMPARE(out.message, message);
-    QVERIFY(!out.message.isEmpty());
+    else
+        QVERIFY2(out.message.contains(message), qPrintable(out.message));
 }
 
 void RowReplaceTest::noPathChangesNothing()
