@@ -44,6 +44,7 @@ QPushButton* makeButton(const QString& name, const QString& text, const QFont& f
     button->setObjectName(name);
     button->setFont(font);
     button->setFocusPolicy(Qt::NoFocus);  // the active field keeps the focus and its caret
+    button->setAutoDefault(false);        // a stray Enter never generates or resets
     return button;
 }
 

@@ -125,6 +125,7 @@ private slots:
     void failedSaveIsNotReportedAsSaved();
     void countsBeyondTheRangeAreNoted_data();
     void countsBeyondTheRangeAreNoted();
+    void strayEnterDoesNothing();
 
 private:
     AutoCode1& gen() { return m_form->generatorWindow(); }
@@ -520,6 +521,20 @@ void GeneratorWindowTest::countsBeyondTheRangeAreNoted()
     QCOMPARE(textOf(&g, field), digits);  // the keyed digits stay; they read as 32767
     QCOMPARE(g.windowTitle().contains(QStringLiteral("32767")), noted);
     QCOMPARE(g.windowTitle() == kDesignCaption, !noted);
+}
+
+void GeneratorWindowTest::strayEnterDoesNothing()
+{
+    // A dialog clicks its default button on Enter; this one has none.
+    AutoCode1& g = gen();
+    g.show();
+    g.setWindowTitle(QStringLiteral("正在生成 1%"));
+    g.C1[3]->setFocus();
+    QTest::keyClick(g.C1[3], Qt::Key_Return);
+    QTest::keyClick(g.C1[3], Qt::Key_Enter);
+    QCOMPARE(countOf(m_cues->played, cues::kGenerated), 0);
+    QCOMPARE(g.windowTitle(), QStringLiteral("正在生成 1%"));  // no restore defaults either
+    QVERIFY(g.isVisible());
 }
 
 QTEST_MAIN(GeneratorWindowTest)
