@@ -44,10 +44,13 @@ ReplaceOutcome replaceByRow(const QString& boxText, const RowEditorFields& field
         return out;
     }
     QStringList lines = tickets::splitLines(out.text);
-    const qsizetype breaks = lines.size() - 1;
+    // Every line before a break can be named; so can the last line when it is complete
+    // (a loaded or keyed text has no break after it). A half-keyed last line stays as it is.
+    const bool lastComplete = tickets::LineFields(tickets::removeMarkers(lines.last())).complete();
+    const qsizetype reachable = lines.size() - (lastComplete ? 0 : 1);
     // More digits than any text has lines can only name a row beyond the end.
-    const qint64 row = fields.row.size() <= 9 ? fields.row.toLongLong() : breaks + 1;
-    if (row < 1 || row > breaks) {
+    const qint64 row = fields.row.size() <= 9 ? fields.row.toLongLong() : reachable + 1;
+    if (row < 1 || row > reachable) {
         out.message = kFailed
                       + QStringLiteral("程序找不到这一行数据，要找的行数比实际数据的总行数要大，")
                       + kSameOrder;

@@ -45,36 +45,6 @@ QString noPrizeMessage(int errorFree, int faulty)
         .arg(faulty);
 }
 
-// The first eight fields of a line, as views into it (no copies: a box may hold
-// tens of thousands of lines).
-struct LineFields {
-    std::array<QStringView, 8> field;
-    int count = 0;  // fields found, at most eight
-
-    explicit LineFields(QStringView line)
-    {
-        qsizetype start = 0;
-        while (count < 8) {
-            const qsizetype space = line.indexOf(QLatin1Char(' '), start);
-            if (space < 0) {
-                field[count++] = line.mid(start);
-                break;
-            }
-            field[count++] = line.mid(start, space - start);
-            start = space + 1;
-        }
-    }
-    bool complete() const
-    {
-        if (count < 7)
-            return false;
-        for (int k = 0; k < 7; ++k)
-            if (field[k].isEmpty())
-                return false;
-        return true;
-    }
-};
-
 // How many distinct values among the line's fields 0..5 occur among draw fields 0..5;
 // counting stops at the first field that is not a two-character number. A number
 // repeated in a line counts once: no shop sells such a line.

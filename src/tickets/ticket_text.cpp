@@ -89,6 +89,30 @@ int countLineBreaks(const QString& text)
     return text.count(kCrLf);
 }
 
+LineFields::LineFields(QStringView line)
+{
+    qsizetype start = 0;
+    while (count < 8) {
+        const qsizetype space = line.indexOf(QLatin1Char(' '), start);
+        if (space < 0) {
+            field[count++] = line.mid(start);
+            break;
+        }
+        field[count++] = line.mid(start, space - start);
+        start = space + 1;
+    }
+}
+
+bool LineFields::complete() const
+{
+    if (count < 7)
+        return false;
+    for (int k = 0; k < 7; ++k)
+        if (field[k].isEmpty())
+            return false;
+    return true;
+}
+
 qint16 clampToInt16(qint64 value)
 {
     if (value > std::numeric_limits<qint16>::max())

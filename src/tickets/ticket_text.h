@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <array>
 
 namespace tickets {
 
@@ -43,6 +44,18 @@ QString numberText(int value);
 
 // Number of CR LF pairs in a text.
 int countLineBreaks(const QString& text);
+
+// The first eight fields of a line, as views into it (no copies: a box may hold tens
+// of thousands of lines). Fields beyond the eighth are never looked at.
+struct LineFields {
+    std::array<QStringView, 8> field;
+    int count = 0;  // fields found, at most eight
+
+    explicit LineFields(QStringView line);
+    // A complete line: its first seven fields are all present (the seventh is the
+    // special number, without which no prize can be known).
+    bool complete() const;
+};
 
 // Keeps a value of a wider type inside the 16-bit signed range.
 qint16 clampToInt16(qint64 value);

@@ -146,8 +146,12 @@ void RowReplaceTest::replacement_data()
         << A + CR + B + CR + "←" << byRow("2") << true << A + CR + N + CR + "←" << "";
     QTest::newRow("short row gets the whole new line")
         << A + CR + "01 02 " + CR + B << byRow("2") << true << A + CR + N.left(20) + CR + B << "";
-    QTest::newRow("row beyond the line breaks")
-        << A + CR + B + "←" << byRow("2") << false << A + CR + B + "←" << "找不到这一行数据";
+    QTest::newRow("complete last line after the last break")
+        << A + CR + B + "←" << byRow("2") << true << A + CR + N + "←" << "";
+    QTest::newRow("half-keyed last line is out of reach")
+        << A + CR + "08 09 ←" << byRow("2") << false << A + CR + "08 09 ←" << "找不到这一行数据";
+    QTest::newRow("row beyond the last line")
+        << A + CR + B + "←" << byRow("3") << false << A + CR + B + "←" << "找不到这一行数据";
     QTest::newRow("row path collapses double spaces, even when it fails")
         << A + " " + CR + B + "  ←" << byRow("9") << false << A + CR + B + " ←" << "找不到这一行数据";
     QTest::newRow("no line break") << A + "←" << byRow("1") << false << A + "←" << "找不到换行符";
