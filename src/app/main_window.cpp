@@ -29,24 +29,6 @@
 
 namespace {
 
-QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    return label;
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
-                        QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(font);
-    button->setFocusPolicy(Qt::NoFocus);  // the boxes keep the focus and their caret
-    return button;
-}
-
 QAction* makeAction(const QString& name, const QString& text, QObject* parent)
 {
     auto* action = new QAction(text, parent);

@@ -24,6 +24,25 @@ QString fromWidgetText(const QString& widget)
     return text;
 }
 
+QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    return label;
+}
+
+QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
+                        QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setFont(font);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoDefault(false);
+    return button;
+}
+
 namespace {
 // Length a CR LF text has in the widget, where each CR LF is one character.
 int widgetLengthOf(const QString& crlf)

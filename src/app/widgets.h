@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -83,6 +85,13 @@ protected:
     // Called by the close button before the window is unloaded.
     virtual void onCloseButton() {}
 };
+
+// Named controls for the windows' layouts.
+QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent);
+// An on-screen button: it never takes the focus (the active box keeps its caret) and is
+// never a default button (a stray Enter presses nothing).
+QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
+                        QWidget* parent);
 
 // Conversions between the logic's CR LF text and a widget's "\n" text.
 QString toWidgetText(const QString& crlf);

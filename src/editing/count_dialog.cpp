@@ -13,14 +13,6 @@
 
 namespace {
 
-QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    return label;
-}
-
 QLineEdit* makeField(const QString& name, const QFont& font, QWidget* parent)
 {
     auto* field = new QLineEdit(parent);

@@ -19,24 +19,6 @@ using editing::RowEditorFields;
 
 namespace {
 
-QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    return label;
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
-                        QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(font);
-    button->setFocusPolicy(Qt::NoFocus);  // the active field keeps the focus and its caret
-    return button;
-}
-
 PadLineEdit* makeField(const QString& name, const QFont& font, QWidget* parent)
 {
     auto* field = new PadLineEdit(parent);

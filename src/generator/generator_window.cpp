@@ -29,25 +29,6 @@ const QString kUseButtonsNotice = QStringLiteral("注意：BR    请您点击底
 const QString kOrderNotice = QStringLiteral("注意：BR    您输入的第一个数字应小于第二个数字！");
 constexpr int kPaintIntervalMs = 100;
 
-QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    return label;
-}
-
-QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
-                        QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setFont(font);
-    button->setFocusPolicy(Qt::NoFocus);  // the active field keeps the focus and its caret
-    button->setAutoDefault(false);        // a stray Enter never generates or resets
-    return button;
-}
-
 // A settings box wide enough for `chars` digits.
 PadLineEdit* makeBox(const QString& name, const QString& text, int chars, const QFont& font,
                      QWidget* parent)
