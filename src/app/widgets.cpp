@@ -7,11 +7,30 @@
 #include <QTextCursor>
 #include <algorithm>
 
-QString toWidgetText(const QString& crlf)
+QString toWidgetText(const QString& crlf, bool* wasCrLf)
 {
-    QString text = crlf;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // One pass: each CR LF, lone CR or lone LF becomes one "\n".
+    QString text(crlf.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    bool canonical = true;
+    const qsizetype n = crlf.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = crlf[i];
+        if (c == QLatin1Char('\r')) {
+            *out++ = QLatin1Char('\n');
+            if (i + 1 < n && crlf[i + 1] == QLatin1Char('\n'))
+                ++i;
+            else
+                canonical = false;
+        } else {
+            if (c == QLatin1Char('\n'))
+                canonical = false;
+            *out++ = c;
+        }
+    }
+    text.truncate(out - text.constData());
+    if (wasCrLf)
+        *wasCrLf = canonical;
     return text;
 }
 
@@ -131,10 +150,23 @@ void TicketBox::setCrlfText(const QString& text)
         --prefix;
     if (prefix == old.size() && prefix == text.size())
         return;
+    // When most of a large text changes, one full replacement is cheaper than a tail edit.
+    if (prefix < old.size() / 2 && text.size() > 4096) {
+        bool wasCrLf = true;
+        const QString widgetText = toWidgetText(text, &wasCrLf);
+        m_ownEdit = true;
+        setPlainText(widgetText);
+        m_ownEdit = false;
+        m_cache = wasCrLf ? text : fromWidgetText(widgetText);
+        m_cacheValid = true;
+        return;
+    }
     const QString oldTail = old.mid(prefix);
-    const QString newTail = toWidgetText(text.mid(prefix));
+    bool tailWasCrLf = true;
+    const QString newTail = toWidgetText(text.mid(prefix), &tailWasCrLf);
     const int from = widgetLength() - widgetLengthOf(oldTail);
-    QString cache = old.left(prefix) + fromWidgetText(newTail);
+    // A text with lone CR or LF is cached as the widget will give it back.
+    QString cache = tailWasCrLf ? text : old.left(prefix) + fromWidgetText(newTail);
     replaceTail(from, newTail);
     m_cache = std::move(cache);
     m_cacheValid = true;

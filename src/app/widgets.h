@@ -93,6 +93,7 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
 QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
                         QWidget* parent);
 
-// Conversions between the logic's CR LF text and a widget's "\n" text.
-QString toWidgetText(const QString& crlf);
+// Conversions between the logic's CR LF text and a widget's "\n" text. A lone CR or LF
+// is a line break too; wasCrLf tells whether the text had CR LF breaks only.
+QString toWidgetText(const QString& crlf, bool* wasCrLf = nullptr);
 QString fromWidgetText(const QString& widget);

@@ -3,6 +3,7 @@
 #include "messages/cue_literals.h"
 #include "tickets/ticket_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tickets {
@@ -45,40 +46,73 @@ QString noPrizeMessage(int errorFree, int faulty)
         .arg(faulty);
 }
 
+// Position of the next CR LF at or after `from`, or the text's length when there is none.
+qsizetype nextLineBreak(QStringView text, qsizetype from)
+{
+    for (qsizetype cr = text.indexOf(QLatin1Char('\r'), from); cr >= 0;
+         cr = text.indexOf(QLatin1Char('\r'), cr + 1))
+        if (cr + 1 < text.size() && text[cr + 1] == QLatin1Char('\n'))
+            return cr;
+    return text.size();
+}
+
+// A two-character field as one number, so that fields compare as integers.
+quint32 fieldKey(QStringView f)
+{
+    return (quint32(f[0].unicode()) << 16) | f[1].unicode();
+}
+
+// The draw as the check uses it: regular numbers 0..5 as keys, the special number as text.
+struct Draw {
+    bool present = false;
+    std::array<quint32, 6> regular{};
+    QString special;
+
+    explicit Draw(const QStringList& fields)
+    {
+        if (fields.size() < 7)
+            return;
+        present = true;
+        for (int d = 0; d < 6; ++d)
+            regular[d] = fieldKey(fields[d]);
+        special = fields[6];
+    }
+    bool hasRegular(quint32 key) const
+    {
+        return std::find(regular.begin(), regular.end(), key) != regular.end();
+    }
+};
+
 // How many distinct values among the line's fields 0..5 occur among draw fields 0..5;
 // counting stops at the first field that is not a two-character number. A number
 // repeated in a line counts once: no shop sells such a line.
-int regularMatches(const LineFields& line, const QStringList& draw)
+int regularMatches(const LineFields& line, const Draw& draw)
 {
     int matches = 0;
+    std::array<quint32, 6> seen{};
     for (int k = 0; k < 6 && k < line.count; ++k) {
         const QStringView f = line.field[k];
         if (!isNumberField(f))
             break;
-        bool repeat = false;
-        for (int j = 0; j < k && !repeat; ++j)
-            repeat = line.field[j] == f;
-        if (repeat)
+        const quint32 key = fieldKey(f);
+        seen[k] = key;
+        if (std::find(seen.begin(), seen.begin() + k, key) != seen.begin() + k)
             continue;
-        for (int d = 0; d < 6; ++d) {
-            if (draw[d] == f) {
-                ++matches;
-                break;
-            }
-        }
+        if (draw.hasRegular(key))
+            ++matches;
     }
     return matches;
 }
 
 // The level of a complete line against a usable draw (0 for none).
-int lineLevel(const LineFields& line, const QStringList& draw)
+int lineLevel(const LineFields& line, const Draw& draw)
 {
-    return prizeLevel(regularMatches(line, draw), line.field[6] == draw[6]);
+    return prizeLevel(regularMatches(line, draw), line.field[6] == draw.special);
 }
 
-void checkSeveralLines(const QString& ticketText, const QStringList& draw, PrizeCheck& out)
+void checkSeveralLines(const QString& ticketText, const Draw& draw, PrizeCheck& out)
 {
-    const bool hasDraw = !draw.isEmpty();
+    const bool hasDraw = draw.present;
     std::array<int, 7> perLevel{};
     QString box;
     QString rows;
@@ -86,9 +120,7 @@ void checkSeveralLines(const QString& ticketText, const QStringList& draw, Prize
     const QStringView text(ticketText);
     qsizetype start = 0;
     for (int r = 0; start <= text.size(); ++r) {
-        qsizetype end = text.indexOf(kCrLf, start);
-        if (end < 0)
-            end = text.size();
+        const qsizetype end = nextLineBreak(text, start);
         const QStringView line = text.mid(start, end - start);
         start = end + 2;
         if (line.isEmpty()) {
@@ -130,7 +162,7 @@ void checkSeveralLines(const QString& ticketText, const QStringList& draw, Prize
                   + QStringLiteral("共搜索了%1个无错组，%2个有错组(含空值组)。").arg(out.errorFree).arg(out.faulty);
 }
 
-void checkOneLine(const QString& ticketText, const QStringList& draw, PrizeCheck& out)
+void checkOneLine(const QString& ticketText, const Draw& draw, PrizeCheck& out)
 {
     out.boxText = ticketText;
     if (!ticketText.contains(QLatin1Char(' '))) {
@@ -143,7 +175,7 @@ void checkOneLine(const QString& ticketText, const QStringList& draw, PrizeCheck
         return;
     }
     out.errorFree = 1;
-    if (draw.isEmpty())
+    if (!draw.present)
         return;
     const int level = lineLevel(fields, draw);
     if (level == 0) {
@@ -189,9 +221,9 @@ PrizeCheck checkPrizes(const QString& ticketBox, const QString& drawLine)
     }
     const QString ticketText = collapseSpaces(out.boxBeforeCheck, 5);
     if (ticketText.contains(kCrLf))
-        checkSeveralLines(ticketText, draw, out);
+        checkSeveralLines(ticketText, Draw(draw), out);
     else
-        checkOneLine(ticketText, draw, out);
+        checkOneLine(ticketText, Draw(draw), out);
     out.save = !ticketText.isEmpty();
     out.saveText = ticketText;
     return out;

@@ -61,7 +61,10 @@ bool isNumeric(QStringView field)
 
 bool isNumberField(QStringView field)
 {
-    return field.size() == 2 && isNumeric(field);
+    if (field.size() != 2)
+        return false;
+    const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    return (digit(field[0]) && digit(field[1])) || isNumeric(field);
 }
 
 bool toInt16Rounded(const QString& text, qint16* value)
@@ -92,15 +95,15 @@ int countLineBreaks(const QString& text)
 LineFields::LineFields(QStringView line)
 {
     qsizetype start = 0;
-    while (count < 8) {
-        const qsizetype space = line.indexOf(QLatin1Char(' '), start);
-        if (space < 0) {
-            field[count++] = line.mid(start);
-            break;
+    const qsizetype n = line.size();
+    for (qsizetype i = 0; i < n && count < 8; ++i) {
+        if (line[i] == QLatin1Char(' ')) {
+            field[count++] = line.mid(start, i - start);
+            start = i + 1;
         }
-        field[count++] = line.mid(start, space - start);
-        start = space + 1;
     }
+    if (count < 8)
+        field[count++] = line.mid(start);
 }
 
 bool LineFields::complete() const
