@@ -448,5 +448,6 @@ void Form1::closeEvent(QCloseEvent* event)
                        static_cast<QWidget*>(m_editLV)})
         if (w)
             w->deleteLater();
+    // The program ends with its main window (a no-op where no main loop runs, as in tests).
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }

@@ -6,6 +6,7 @@
 #include "support/test_support.h"
 
 #include <QDir>
+#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,6 +23,7 @@ private slots:
     void closingWithChangesAsks_data();
     void closingWithChangesAsks();
     void failedSaveIsReportedAndStillUnsaved();
+    void closingTakesTheOtherWindowsAlong();
     void timerTickAfterADeleteReleasesThePad();
 
 private:
@@ -141,6 +143,20 @@ void MainWindowTest::failedSaveIsReportedAndStillUnsaved()
     form.Text88->setCrlfText(content);
     QVERIFY(!form.close());  // still unsaved: the guard asks, No keeps the window
     QCOMPARE(modals.seen.back().title, QStringLiteral("彩票未保存"));
+}
+
+void MainWindowTest::closingTakesTheOtherWindowsAlong()
+{
+    CueRecorder cues;
+    Form1 form(m_folder->path());
+    form.show();
+    QWidget other;  // a window left open, such as a print document
+    other.show();
+    QPointer<QWidget> message = &form.messageWindow();
+    QVERIFY(form.close());
+    QVERIFY(!other.isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(message.isNull());  // the secondary windows are unloaded
 }
 
 void MainWindowTest::timerTickAfterADeleteReleasesThePad()
