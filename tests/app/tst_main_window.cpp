@@ -3,6 +3,7 @@
 #include "app/widgets.h"
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
+#include "messages/message_window.h"
 #include "support/test_support.h"
 
 #include <QDir>
