@@ -8,6 +8,7 @@
 #include "editing/count_dialog.h"
 #include "editing/row_editor_window.h"
 #include "generator/generator_window.h"
+#include "messages/message_text.h"
 #include "messages/message_window.h"
 #include "messages/sound_cues.h"
 #include "messages/version.h"
@@ -310,7 +311,7 @@ void Form1::LoadLow()
     }
     // The rules text belongs beside the program; say so instead of showing nothing.
     Low3 = QStringLiteral("错误提示：BR   找不到或无法读取规则文件 ")
-           + QDir::toNativeSeparators(archive::filePath(m_appFolder, QStringLiteral("low.txt")))
+           + messages::shownPath(m_appFolder, QStringLiteral("low.txt"))
            + QStringLiteral(" ，请把它放回程序所在的文件夹。");
 }
 

@@ -2,6 +2,8 @@
 
 #include "tickets/ticket_text.h"
 
+#include <QDir>
+
 namespace messages {
 
 QString brToLineBreaks(QString text)
@@ -9,16 +11,21 @@ QString brToLineBreaks(QString text)
     return text.replace(QStringLiteral("BR"), tickets::kCrLf);
 }
 
-QString usageText(const QString& nativeAppFolder)
+QString shownPath(const QString& appFolder, const QString& fileName)
+{
+    return QDir::toNativeSeparators(QDir(appFolder).filePath(fileName));
+}
+
+QString usageText(const QString& appFolder)
 {
     QString text = QStringLiteral(
         "使用说明：BR    本软件用了大字体，照顾视力不好的中老年用户使用，年轻人可能觉得字太大了点；"
         "部分需要输入数据的地方都设有数字按钮，方便一些懒人和无键盘的触摸屏笔记本电脑使用。原规正传，"
         "比如你买了很多36选7的彩票，可以找空先把所有的票上的号码在这里填好，7个两位的数字占一行，"
         "换行分隔，填写就点右下角“检查中奖 保存数据”按钮保存数据到文本文件(默认")
-        + nativeAppFolder
+        + shownPath(appFolder, QStringLiteral("Save00.txt"))
         + QStringLiteral(
-            "\\Save00.txt)，到了开奖日，一般是每周一、三、五，点查询找到官网上最新的开奖号码，"
+            ")，到了开奖日，一般是每周一、三、五，点查询找到官网上最新的开奖号码，"
             "填上开奖号码即可方便地进行快速对奖，中奖立刻知道，不用怕一时不小心把中奖的看漏了，"
             "买得越多，本软件越实用。如果中奖了请找出那张彩票来并再次人工校对确认，软件校对要依靠数据进行，"
             "不排除会有错，万一软件造成您的任何损失，您也要自己承担所有责任，本软件是免费使用的正版软件，"

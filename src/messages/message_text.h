@@ -9,7 +9,10 @@ namespace messages {
 QString brToLineBreaks(QString text);
 
 // The usage text of the message window, naming the default data file in the
-// application folder (given in native form).
-QString usageText(const QString& nativeAppFolder);
+// application folder (shown with the platform's separators).
+QString usageText(const QString& appFolder);
+
+// A file of the application folder as the user reads its path: native separators.
+QString shownPath(const QString& appFolder, const QString& fileName);
 
 }  // namespace messages

@@ -27,7 +27,7 @@ ShowText1::ShowText1(const QString& appFolder, QWidget* parent) : SecondaryWindo
     resize(900, 560);
 
     // Load step: the usage text, naming the default data file.
-    readme1 = messages::usageText(QDir::toNativeSeparators(appFolder));
+    readme1 = messages::usageText(appFolder);
     Text1->setPlainText(toWidgetText(readme1));
 }
 

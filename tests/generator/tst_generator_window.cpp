@@ -295,8 +295,9 @@ void GeneratorWindowTest::entryExplainsAndWarns()
     const SeenModal& message = m_watcher->seen[0];
     QCOMPARE(message.objectName, QStringLiteral("ShowText1"));
     QVERIFY(message.text.startsWith("随机彩票码：(关闭本说明后进入界面)\r\n"));
-    QVERIFY2(message.text.contains("自动覆盖保存在 " + QDir::toNativeSeparators(m_folder->path())
-                                   + "\\Save00.txt 。\r\n    购彩点的随机码"),
+    QVERIFY2(message.text.contains("自动覆盖保存在 "
+                                   + QDir::toNativeSeparators(m_folder->filePath("Save00.txt"))
+                                   + " 。\r\n    购彩点的随机码"),
              qPrintable(message.text));
     QCOMPARE(m_watcher->seen[1].objectName, QStringLiteral("AutoCode1"));
     QCOMPARE(m_watcher->seen[1].title,

@@ -40,10 +40,9 @@ void MessageWindowTest::breaks()
 
 void MessageWindowTest::usageTextNamesTheDefaultFile()
 {
-    const QString folder = QDir::toNativeSeparators(QStringLiteral("/opt/lotto"));
-    const QString usage = messages::usageText(folder);
+    const QString usage = messages::usageText(QStringLiteral("/opt/lotto"));
     QVERIFY(usage.startsWith(QStringLiteral("使用说明：\r\n    本软件用了大字体")));
-    QVERIFY(usage.contains(QStringLiteral("(默认") + folder + QStringLiteral("\\Save00.txt)，到了开奖日")));
+    QVERIFY(usage.contains(QStringLiteral("(默认") + QDir::toNativeSeparators("/opt/lotto/Save00.txt") + QStringLiteral(")，到了开奖日")));
     QVERIFY(!usage.contains(QStringLiteral("BR")));
 }
 
