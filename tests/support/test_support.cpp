@@ -75,9 +75,9 @@ QStringList ModalWatcher::messages() const
 void ModalWatcher::poll()
 {
     QWidget* w = QApplication::activeModalWidget();
-    if (!w || !w->isVisible() || m_handling == w)
+    if (!w || !w->isVisible() || m_busy.contains(w))
         return;
-    m_handling = w;
+    m_busy.insert(w);
     SeenModal s{w->objectName(), w->windowTitle(), QString()};
     if (auto* box = qobject_cast<QMessageBox*>(w))
         s.text = box->text();
@@ -85,9 +85,18 @@ void ModalWatcher::poll()
         s.text = msg->Text1->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     seen.push_back(s);
     if (!m_actions.empty()) {
+        // The action runs from its own timer event, so that a modal window it opens in turn
+        // is answered by the next poll.
         auto action = std::move(m_actions.front());
         m_actions.pop_front();
-        action(w);
+        QPointer<QWidget> target = w;
+        QWidget* key = w;
+        QTimer::singleShot(0, this, [this, action = std::move(action), target, key] {
+            if (target)
+                action(target);
+            m_busy.remove(key);
+        });
+        return;
     } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
         if (QAbstractButton* b = box->button(answer))
             b->click();
@@ -96,7 +105,7 @@ void ModalWatcher::poll()
     } else {
         w->hide();
     }
-    m_handling = nullptr;
+    m_busy.remove(w);
 }
 
 QWidget* child(QWidget* root, const QString& name)

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -69,7 +70,7 @@ private:
     void poll();
     QTimer m_timer;
     std::deque<std::function<void(QWidget*)>> m_actions;
-    QPointer<QWidget> m_handling;
+    QSet<QWidget*> m_busy;  // windows whose handling has not finished yet
 };
 
 // Finds a named child (fails the test when missing).
