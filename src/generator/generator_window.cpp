@@ -500,36 +500,32 @@ void AutoCode1::runAutomatic(const Settings& settings)
 {
     const Output out = generateAutomatic(settings.lineCount, *m_random,
                                          [this](const QString& c) { showProgress(c); });
-    QString text = out.text;
-    const bool saved = m_main.saveallnum(text);
-    const QString lines = QString::number(out.lines);
-    // A failed save was reported by saveallnum; the status line must not claim it.
-    m_main.Label9->setText(saved ? QStringLiteral("普通随机代码已成功生成") + lines
-                                       + QStringLiteral("组，已保存")
-                                 : QStringLiteral("普通随机代码已生成") + lines
-                                       + QStringLiteral("组，但未能保存"));
-    m_main.Text88->setCrlfText(text);
-    m_main.NowIsJi = 7;
-    m_main.AllList = out.lines;
+    handOver(out, QStringLiteral("普通随机代码已成功生成"), QStringLiteral("普通随机代码已生成"));
 }
 
 void AutoCode1::runCustom(const Settings& settings)
 {
     const Output out = generateCustom(settings, *m_random,
                                       [this](const QString& c) { showProgress(c); });
-    QString text = out.text;
-    const bool saved = m_main.saveallnum(text);
-    const QString lines = QString::number(out.lines);
-    m_main.Label9->setText(saved ? QStringLiteral("自定分散随机码已生成") + lines
-                                       + QStringLiteral("组，已保存")
-                                 : QStringLiteral("自定分散随机码已生成") + lines
-                                       + QStringLiteral("组，但未能保存"));
-    m_main.Text88->setCrlfText(text);
-    m_main.NowIsJi = 7;
-    m_main.AllList = out.lines;
+    const bool saved =
+        handOver(out, QStringLiteral("自定分散随机码已生成"), QStringLiteral("自定分散随机码已生成"));
     Command2_Click();
     if (saved)
         m_main.Label9->setText(QStringLiteral("随机码成功生成并保存，打印拿去购买吧 .."));
+}
+
+bool AutoCode1::handOver(const Output& out, const QString& savedLead, const QString& unsavedLead)
+{
+    QString text = out.text;
+    const bool saved = m_main.saveallnum(text);
+    const QString lines = QString::number(out.lines);
+    // A failed save was reported by saveallnum; the status line must not claim it.
+    m_main.Label9->setText(saved ? savedLead + lines + QStringLiteral("组，已保存")
+                                 : unsavedLead + lines + QStringLiteral("组，但未能保存"));
+    m_main.Text88->setCrlfText(text);
+    m_main.NowIsJi = 7;
+    m_main.AllList = out.lines;
+    return saved;
 }
 
 void AutoCode1::showProgress(const QString& caption)

@@ -92,6 +92,10 @@ private:
     void clearMainWindow();
     void runAutomatic(const generator::Settings& settings);
     void runCustom(const generator::Settings& settings);
+    // Saves the lines, puts them into the main window and writes the status line;
+    // returns whether they were saved.
+    bool handOver(const generator::Output& out, const QString& savedLead,
+                  const QString& unsavedLead);
     // Sets a progress caption; now and then lets the windows paint (no user input).
     void showProgress(const QString& caption);
 
