@@ -151,7 +151,7 @@ void TicketBox::setCrlfText(const QString& text)
     if (prefix == old.size() && prefix == text.size())
         return;
     // When most of a large text changes, one full replacement is cheaper than a tail edit.
-    if (prefix < old.size() / 2 && text.size() > 4096) {
+    if (prefix <= old.size() / 2 && text.size() > 4096) {
         bool wasCrLf = true;
         const QString widgetText = toWidgetText(text, &wasCrLf);
         m_ownEdit = true;
