@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/screen_placement.h"
 
 #include <QApplication>
 
@@ -7,6 +8,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     fonts::installSubstitutions();
+    screens::fitWindowsToScreen();
     Form1 window(QCoreApplication::applicationDirPath());
     window.show();
     return app.exec();
