@@ -6,6 +6,7 @@
 // With an argument, it also writes a PNG of the main window to that file.
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/qt_chinese.h"
 #include "app/screen_placement.h"
 #include "app/widgets.h"
 #include "archive/archive_window.h"
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     fonts::installSubstitutions();
+    qtChinese::install();
     screens::fitWindowsToScreen();
 
     CueRecorder silence;

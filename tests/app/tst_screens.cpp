@@ -1,9 +1,16 @@
 // The windows on real screen sizes: the scale chosen from the available area, the place
-// of a window inside it, and the program on chosen screens (in child processes).
+// of a window inside it, the program on chosen screens (in child processes), and the
+// toolkit's standard texts in Chinese.
+#include "app/qt_chinese.h"
 #include "app/screen_fit.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -17,6 +24,8 @@ private slots:
     void windowIsPlacedInside();
     void everythingReachableOnTheScreen_data();
     void everythingReachableOnTheScreen();
+    void standardTextsAreChinese_data();
+    void standardTextsAreChinese();
 };
 
 void ScreensTest::scaleFollowsTheTighterSide_data()
@@ -160,6 +169,36 @@ void ScreensTest::everythingReachableOnTheScreen()
                                 .arg(it->second.height())));
     }
     QVERIFY2(probe.lines >= 3, qPrintable(QString::number(probe.lines)));
+}
+
+void ScreensTest::standardTextsAreChinese_data()
+{
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("chinese");
+    QTest::newRow("message box Yes") << "message box" << "Yes" << "是";
+    QTest::newRow("message box No") << "message box" << "No" << "否";
+    QTest::newRow("print dialog Print") << "print dialog" << "Print" << "打印";
+    QTest::newRow("print dialog Cancel") << "print dialog" << "Cancel" << "取消";
+}
+
+void ScreensTest::standardTextsAreChinese()
+{
+    QFETCH(QString, dialog);
+    QFETCH(QString, english);
+    QFETCH(QString, chinese);
+    QVERIFY(qtChinese::install());
+    QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    QWidget* shown = dialog == QLatin1String("message box") ? static_cast<QWidget*>(&box)
+                                                             : static_cast<QWidget*>(&print);
+    QStringList texts;
+    for (QAbstractButton* b : shown->findChildren<QAbstractButton*>())
+        texts << b->text();
+    const QString all = texts.join(QLatin1Char('|'));
+    QVERIFY2(all.contains(chinese), qPrintable(all));
+    QVERIFY2(!texts.contains(english) && !texts.contains(QLatin1Char('&') + english), qPrintable(all));
 }
 
 QTEST_MAIN(ScreensTest)

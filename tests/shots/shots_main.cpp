@@ -3,6 +3,7 @@
 
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/qt_chinese.h"
 #include "app/widgets.h"
 
 #include <QFile>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     fonts::installSubstitutions();
+    qtChinese::install();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(out);
     CueRecorder silence;
