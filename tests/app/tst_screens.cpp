@@ -3,15 +3,13 @@
 // toolkit's standard texts in Chinese.
 #include "app/qt_chinese.h"
 #include "app/screen_fit.h"
+#include "support/test_support.h"
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 
@@ -87,33 +85,10 @@ struct ProbeResult {
 ProbeResult probeOn(int width, int height, double factor)
 {
     ProbeResult result;
-    QTemporaryDir dir;
-    const QString config = dir.filePath(QStringLiteral("screen.json"));
-    QFile file(config);
-    if (!file.open(QIODevice::WriteOnly))
-        return result;
-    file.write(QStringLiteral("{\"screens\":[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,"
-                              "\"height\":%2,\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}")
-                   .arg(width)
-                   .arg(height)
-                   .toUtf8());
-    file.close();
-
-    QProcess probe;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
-    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(factor));
-    probe.setProcessEnvironment(env);
-    probe.start(QStringLiteral(LOTTO_SCREEN_PROBE), QStringList());
-    if (!probe.waitForFinished(60000)) {
-        probe.kill();
-        probe.waitForFinished(5000);
-        result.errors = QStringLiteral("the probe did not finish");
-        return result;
-    }
-    result.errors = QString::fromLocal8Bit(probe.readAllStandardError());
-    const QStringList lines =
-        QString::fromLocal8Bit(probe.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const OnScreenRun run =
+        runOnScreen(QStringLiteral(LOTTO_SCREEN_PROBE), {}, QSize(width, height), factor);
+    result.errors = run.failure;
+    const QStringList lines = run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const QStringList f = line.split(QLatin1Char(' '));
         if (f.size() == 2 && f[0] == QLatin1String("lines"))
