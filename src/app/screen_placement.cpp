@@ -93,6 +93,8 @@ void sizeMainWindow(QWidget* window, const QSize& natural)
     const QMargins frame = kFrameAllowance;
     const QSize room = (available - frame).size();
     if (room.width() < natural.width() || room.height() < natural.height()) {
+        // Restored from maximised (or where nothing maximises it), it still fits.
+        window->resize(room);
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
         return;
     }
