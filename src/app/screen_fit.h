@@ -12,9 +12,9 @@ namespace screens {
 // minimum of about 870×690, a caption and border, and the margins that do not shrink
 // with the scale. Every secondary window needs less.
 inline constexpr QSize kDesignNeed{900, 760};
-// The smallest factor: the 12-point explanation text stays at 9 points and the pad's
-// numbers above 19.
-inline constexpr double kLegibleScale = 0.75;
+// The smallest factor, set by the largest texts, the ones a user must read: the ticket
+// lines (21.75 points) stay at 13 points and the pad's numbers (26.25) at almost 16.
+inline constexpr double kLegibleScale = 0.6;
 // Room kept for a caption and border while the window manager has not said how much
 // it takes.
 inline constexpr QMargins kFrameAllowance{4, 32, 4, 4};
