@@ -109,13 +109,19 @@ void ScreensTest::everythingReachableOnTheScreen_data()
     QTest::addColumn<int>("height");
     QTest::addColumn<double>("factor");
     QTest::addColumn<QSize>("logical");
-    QTest::newRow("1366×768 ×1.0") << 1366 << 768 << 1.0 << QSize(1366, 768);
-    QTest::newRow("1366×768 ×1.25") << 1366 << 768 << 1.25 << QSize(1093, 614);
-    QTest::newRow("1366×768 ×1.5") << 1366 << 768 << 1.5 << QSize(911, 512);
-    QTest::newRow("1920×1080 ×1.5") << 1920 << 1080 << 1.5 << QSize(1280, 720);
-    QTest::newRow("1920×1080 ×1.75") << 1920 << 1080 << 1.75 << QSize(1097, 617);
-    QTest::newRow("1280×720 ×1.0") << 1280 << 720 << 1.0 << QSize(1280, 720);
-    QTest::newRow("1024×576 ×1.0") << 1024 << 576 << 1.0 << QSize(1024, 576);
+    QTest::addColumn<int>("ticketLines");  // at least
+    QTest::addColumn<QSize>("padButton");  // at least
+    const QSize shrunk(1, 1);
+    const QSize design(72, 58);
+    QTest::newRow("1366×768 ×1.0") << 1366 << 768 << 1.0 << QSize(1366, 768) << 3 << design;
+    QTest::newRow("1366×768 ×1.25") << 1366 << 768 << 1.25 << QSize(1093, 614) << 3 << shrunk;
+    QTest::newRow("1366×768 ×1.5") << 1366 << 768 << 1.5 << QSize(911, 512) << 3 << shrunk;
+    QTest::newRow("1920×1080 ×1.5") << 1920 << 1080 << 1.5 << QSize(1280, 720) << 3 << shrunk;
+    QTest::newRow("1920×1080 ×1.75") << 1920 << 1080 << 1.75 << QSize(1097, 617) << 3 << shrunk;
+    QTest::newRow("1280×720 ×1.0") << 1280 << 720 << 1.0 << QSize(1280, 720) << 3 << shrunk;
+    QTest::newRow("1024×576 ×1.0") << 1024 << 576 << 1.0 << QSize(1024, 576) << 3 << shrunk;
+    // A large screen keeps the design's sizes and gives its height to the ticket box.
+    QTest::newRow("1920×1080 ×1.0") << 1920 << 1080 << 1.0 << QSize(1920, 1080) << 10 << design;
 }
 
 void ScreensTest::everythingReachableOnTheScreen()
@@ -124,6 +130,8 @@ void ScreensTest::everythingReachableOnTheScreen()
     QFETCH(int, height);
     QFETCH(double, factor);
     QFETCH(QSize, logical);
+    QFETCH(int, ticketLines);
+    QFETCH(QSize, padButton);
     const ProbeResult probe = probeOn(width, height, factor);
     QVERIFY2(!probe.rects.empty(), qPrintable(probe.errors));
     QCOMPARE(probe.screen.size(), logical);
@@ -143,7 +151,9 @@ void ScreensTest::everythingReachableOnTheScreen()
                                 .arg(it->second.width())
                                 .arg(it->second.height())));
     }
-    QVERIFY2(probe.lines >= 3, qPrintable(QString::number(probe.lines)));
+    QVERIFY2(probe.lines >= ticketLines, qPrintable(QString::number(probe.lines)));
+    const QSize button = probe.rects.at(QStringLiteral("num1(1)")).size();
+    QVERIFY(button.width() >= padButton.width() && button.height() >= padButton.height());
 }
 
 void ScreensTest::standardTextsAreChinese_data()
