@@ -21,10 +21,29 @@ void installSubstitutions()
     QFont::insertSubstitutions(kLi, li);
 }
 
+namespace {
+double g_scale = 1.0;
+}  // namespace
+
+void setScale(double factor)
+{
+    g_scale = factor > 0 ? factor : 1.0;
+}
+
+double scale()
+{
+    return g_scale;
+}
+
+int px(int designPixels)
+{
+    return qRound(designPixels * g_scale);
+}
+
 QFont font(const QString& face, double points, bool bold)
 {
     QFont f(face);
-    f.setPointSizeF(points);
+    f.setPointSizeF(points * g_scale);
     f.setBold(bold);
     return f;
 }

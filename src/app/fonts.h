@@ -14,7 +14,14 @@ inline const QString kLi = QStringLiteral("隶书");
 // Maps the design faces to installed CJK faces (idempotent).
 void installSubstitutions();
 
-// A design face at a size in points.
+// A design face at a size in points, times the windows' scale.
 QFont font(const QString& face, double points, bool bold = false);
+
+// The one factor for every font and every pixel size of the windows (1 = the design's
+// sizes). Set once at start-up, before any window exists.
+void setScale(double factor);
+double scale();
+// A design size in pixels, times the scale.
+int px(int designPixels);
 
 }  // namespace fonts

@@ -1,5 +1,7 @@
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/qt_chinese.h"
+#include "app/screen_placement.h"
 
 #include <QApplication>
 
@@ -7,6 +9,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     fonts::installSubstitutions();
+    qtChinese::install();
+    screens::fitWindowsToScreen();
     Form1 window(QCoreApplication::applicationDirPath());
     window.show();
     return app.exec();

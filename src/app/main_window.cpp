@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/fonts.h"
+#include "app/screen_placement.h"
 #include "app/widgets.h"
 #include "archive/archive_files.h"
 #include "archive/archive_window.h"
@@ -25,8 +26,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtMath>
+#include <algorithm>
 
 namespace {
 
@@ -44,6 +49,14 @@ void setTextColor(QWidget* widget, const QColor& color)
     palette.setColor(QPalette::Text, color);
     palette.setColor(QPalette::ButtonText, color);
     widget->setPalette(palette);
+}
+
+// The height at which the ticket box shows `lines` whole lines and its scroll bar.
+int ticketBoxHeightFor(const QPlainTextEdit* box, int lines)
+{
+    const int margins = 2 * (box->frameWidth() + qCeil(box->document()->documentMargin()));
+    return lines * box->fontMetrics().lineSpacing() + margins
+           + box->horizontalScrollBar()->sizeHint().height();
 }
 
 }  // namespace
@@ -84,7 +97,7 @@ void Form1::buildControls()
     Text0->setObjectName(QStringLiteral("Text0"));
     Text0->setFont(fonts::font(fonts::kHei, 18, true));
     setTextColor(Text0, QColor(192, 0, 0));
-    Text0->setMinimumWidth(420);
+    Text0->setMinimumWidth(fonts::px(420));
     Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("清空"), buttonFont, central);
     Command6 = makeButton(QStringLiteral("Command6"), QStringLiteral("查询"), buttonFont, central);
 
@@ -98,7 +111,7 @@ void Form1::buildControls()
     Text88->setFont(fonts::font(fonts::kHei, 21.75, true));
     Text88->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text88->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text88->setMinimumHeight(150);
+    Text88->setMinimumHeight(std::max(fonts::px(150), ticketBoxHeightFor(Text88, 3)));
 
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("清空"), buttonFont, central);
     Command13 = makeButton(QStringLiteral("Command13"), QStringLiteral("打印"), buttonFont, central);
@@ -109,7 +122,7 @@ void Form1::buildControls()
                            buttonFont, central);
     Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("检查中奖  保存数据"),
                           fonts::font(fonts::kSong, 15.75, true), central);
-    Command1->setMinimumHeight(64);
+    Command1->setMinimumHeight(fonts::px(64));
 
     Frame1 = new QFrame(central);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -121,13 +134,13 @@ void Form1::buildControls()
     statusPalette.setColor(QPalette::Window, QColor(128, 128, 128));
     statusPalette.setColor(QPalette::WindowText, QColor(255, 255, 224));
     Label9->setPalette(statusPalette);
-    Label9->setMinimumHeight(44);
+    Label9->setMinimumHeight(fonts::px(44));
 
     const QFont padFont = fonts::font(fonts::kHei, 26.25, true);
     for (int i = 1; i <= 36; ++i) {
         num1[i] = makeButton(QStringLiteral("num1(%1)").arg(i), tickets::numberText(i), padFont,
                              Frame1);
-        num1[i]->setMinimumSize(72, 58);
+        num1[i]->setMinimumSize(fonts::px(72), fonts::px(58));
         num1[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
     Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("←"),
@@ -141,8 +154,8 @@ void Form1::buildControls()
 
     // ---- layout, top to bottom ----
     auto* root = new QVBoxLayout(central);
-    root->setContentsMargins(10, 6, 10, 8);
-    root->setSpacing(6);
+    root->setContentsMargins(fonts::px(10), fonts::px(6), fonts::px(10), fonts::px(8));
+    root->setSpacing(fonts::px(6));
 
     auto* titleRow = new QHBoxLayout;
     titleRow->addWidget(Label1);
@@ -175,21 +188,21 @@ void Form1::buildControls()
     auto* actionRow = new QHBoxLayout;
     actionRow->addWidget(Command12, 2);
     actionRow->addWidget(Command1, 3);
-    Command12->setMinimumHeight(64);
+    Command12->setMinimumHeight(fonts::px(64));
     root->addLayout(actionRow);
 
     auto* frameLayout = new QVBoxLayout(Frame1);
-    frameLayout->setContentsMargins(4, 4, 4, 4);
+    frameLayout->setContentsMargins(fonts::px(4), fonts::px(4), fonts::px(4), fonts::px(4));
     frameLayout->addWidget(Label9);
     auto* pad = new QGridLayout;
-    pad->setSpacing(4);
+    pad->setSpacing(fonts::px(4));
     for (int i = 1; i <= 36; ++i)
         pad->addWidget(num1[i], (i - 1) / 10, (i - 1) % 10);
     pad->addWidget(Command5, 0, 10, 3, 1);
     frameLayout->addLayout(pad);
     root->addWidget(Frame1);
 
-    resize(1280, 720);
+    screens::sizeMainWindow(this, QSize(fonts::px(1280), fonts::px(720)));
 }
 
 void Form1::buildMenus()

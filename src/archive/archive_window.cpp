@@ -54,12 +54,12 @@ void Load2::buildControls()
         Label1[i] = new QLabel(QStringLiteral("存档0%1  时间:..").arg(i), Frame1[i]);
         Label1[i]->setObjectName(QStringLiteral("Label1(%1)").arg(i));
         Label1[i]->setFont(labelFont);
-        Label1[i]->setMinimumWidth(420);
+        Label1[i]->setMinimumWidth(fonts::px(420));
 
         Command1[i] = new QPushButton(QStringLiteral("打开存档"), Frame1[i]);
         Command1[i]->setObjectName(QStringLiteral("Command1(%1)").arg(i));
         Command1[i]->setFont(buttonFont);
-        Command1[i]->setMinimumSize(150, 52);
+        Command1[i]->setMinimumSize(fonts::px(150), fonts::px(52));
         Command1[i]->setAutoDefault(false);
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
 

@@ -19,7 +19,7 @@ QLineEdit* makeField(const QString& name, const QFont& font, QWidget* parent)
     field->setObjectName(name);
     field->setFont(font);
     field->setAlignment(Qt::AlignCenter);
-    field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("000000")) + 20);
+    field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("000000")) + fonts::px(20));
     return field;
 }
 
@@ -61,7 +61,7 @@ void editLV::buildControls()
     Command1 = new QPushButton(QStringLiteral("保存数据"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setFont(fonts::font(fonts::kSong, 16, true));
-    Command1->setMinimumHeight(56);
+    Command1->setMinimumHeight(fonts::px(56));
     Command1->setAutoDefault(false);
 
     auto* root = new QVBoxLayout(this);

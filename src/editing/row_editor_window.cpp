@@ -33,7 +33,7 @@ void fitBlanks(QLabel* label, int width)
 {
     const int blanks = int(label->text().count(QLatin1Char(' ')));
     const int blankWidth = QFontMetrics(label->font()).horizontalAdvance(QString(blanks, ' '));
-    const int missing = width + 8 - blankWidth;
+    const int missing = width + fonts::px(8) - blankWidth;
     if (blanks == 0 || missing <= 0)
         return;
     QFont font = label->font();
@@ -78,7 +78,8 @@ void editX1::buildControls()
     Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("第        行"),
                        fonts::font(fonts::kSong, 18, true), this);
     Text1 = makeField(QStringLiteral("Text1"), fieldFont, this);
-    Text1->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance(QStringLiteral("00000")) + 14);
+    Text1->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance(QStringLiteral("00000"))
+                         + fonts::px(14));
     Text1->setAlignment(Qt::AlignCenter);
     fitBlanks(Label2, Text1->width());
     Label2->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
@@ -89,7 +90,8 @@ void editX1::buildControls()
     Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("将数据替换为 ："), labelFont, this);
     Text3 = makeField(QStringLiteral("Text3"), fieldFont, this);
     const int lineWidth =
-        QFontMetrics(fieldFont).horizontalAdvance(QStringLiteral("00 00 00 00 00 00 00 ")) + 24;
+        QFontMetrics(fieldFont).horizontalAdvance(QStringLiteral("00 00 00 00 00 00 00 "))
+        + fonts::px(24);
     Text2->setMinimumWidth(lineWidth);
     Text3->setMinimumWidth(lineWidth);
 
@@ -100,18 +102,18 @@ void editX1::buildControls()
     for (int k = 0; k <= 9; ++k) {
         Command3[k] = makeButton(QStringLiteral("Command3(%1)").arg(k), QString::number(k),
                                  digitFont, Frame1);
-        Command3[k]->setMinimumSize(64, 60);
+        Command3[k]->setMinimumSize(fonts::px(64), fonts::px(60));
     }
     Command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("←"),
                           fonts::font(fonts::kLi, 30, true), Frame1);
-    Command4->setMinimumSize(96, 60);
+    Command4->setMinimumSize(fonts::px(96), fonts::px(60));
     Command4->setToolTip(QStringLiteral("删除一个两位的号码"));
 
     const QFont actionFont = fonts::font(fonts::kSong, 16, true);
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("执行替换"), actionFont, this);
     Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("全部重置"), actionFont, this);
-    Command2->setMinimumHeight(58);
-    Command1->setMinimumHeight(58);
+    Command2->setMinimumHeight(fonts::px(58));
+    Command1->setMinimumHeight(fonts::px(58));
 
     // ---- layout, top to bottom ----
     auto* root = new QVBoxLayout(this);

@@ -39,15 +39,16 @@ PadLineEdit* makeBox(const QString& name, const QString& text, int chars, const 
     box->setText(text);
     box->setAlignment(Qt::AlignCenter);
     const QFontMetrics metrics(font);
-    box->setFixedWidth(metrics.horizontalAdvance(QString(chars, QLatin1Char('0'))) + 24);
+    box->setFixedWidth(metrics.horizontalAdvance(QString(chars, QLatin1Char('0'))) + fonts::px(24));
     return box;
 }
 
 // Check marks and mode buttons large enough for a fingertip.
 void enlargeIndicator(QWidget* button)
 {
-    button->setStyleSheet(QStringLiteral(
-        "QCheckBox::indicator, QRadioButton::indicator { width: 24px; height: 24px; }"));
+    button->setStyleSheet(
+        QStringLiteral("QCheckBox::indicator, QRadioButton::indicator { width: %1px; height: %1px; }")
+            .arg(fonts::px(24)));
 }
 
 void setIfChanged(PadLineEdit* box, const QString& text)
@@ -98,11 +99,15 @@ void AutoCode1::buildControls()
     Frame1->setFont(strong);
     // The frame's caption stands right of the custom-mode button, which reads it as
     // its label.
-    Frame1->setStyleSheet(QStringLiteral(
-        "QGroupBox#Frame1 { border: 2px groove #909090; border-radius: 4px;"
-        " margin-top: 14px; padding-top: 12px; }"
-        "QGroupBox#Frame1::title { subcontrol-origin: margin; subcontrol-position: top left;"
-        " left: 40px; padding: 0 4px; }"));
+    Frame1->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox#Frame1 { border: 2px groove #909090; border-radius: 4px;"
+            " margin-top: %1px; padding-top: %2px; }"
+            "QGroupBox#Frame1::title { subcontrol-origin: margin; subcontrol-position: top left;"
+            " left: %3px; padding: 0 4px; }")
+            .arg(fonts::px(14))
+            .arg(fonts::px(12))
+            .arg(fonts::px(40)));
     Option1[1] = new QRadioButton(QStringLiteral(" "), Frame1);
     Option1[1]->setObjectName(QStringLiteral("Option1(1)"));
     Option1[1]->setFont(strong);
@@ -149,8 +154,8 @@ void AutoCode1::buildControls()
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("恢复默认设置"), strong, this);
     Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("生成随机号码"),
                           fonts::font(fonts::kSong, 16, true), this);
-    Command2->setMinimumHeight(56);
-    Command1->setMinimumHeight(56);
+    Command2->setMinimumHeight(fonts::px(56));
+    Command1->setMinimumHeight(fonts::px(56));
 
     Frame2 = new QFrame(this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -158,7 +163,7 @@ void AutoCode1::buildControls()
     for (int d = 0; d <= 9; ++d) {
         Command3[d] = makeButton(QStringLiteral("Command3(%1)").arg(d), QString::number(d),
                                  fonts::font(fonts::kSong, 16, true), Frame2);
-        Command3[d]->setMinimumSize(72, 64);
+        Command3[d]->setMinimumSize(fonts::px(72), fonts::px(64));
         Command3[d]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
 
@@ -211,14 +216,14 @@ void AutoCode1::layoutControls()
         rows->addWidget(highBox[k], row, column + 3);
         rows->addWidget(C1[k - 1], row, column + 4);
     }
-    rows->setColumnMinimumWidth(5, 40);
+    rows->setColumnMinimumWidth(5, fonts::px(40));
     rows->setColumnStretch(5, 1);
     frame->addLayout(rows);
 
     auto* limits = new QHBoxLayout;
     limits->addWidget(Label18);
     limits->addWidget(NumSet1);
-    limits->addSpacing(40);
+    limits->addSpacing(fonts::px(40));
     limits->addWidget(Label19);
     limits->addWidget(NumSet2);
     limits->addStretch();
@@ -235,7 +240,8 @@ void AutoCode1::layoutControls()
     // The custom-mode button sits on the frame's top-left corner, before its caption.
     const int titleHeight = QFontMetrics(Frame1->font()).height();
     Option1[1]->adjustSize();
-    Option1[1]->move(14, std::max(0, (titleHeight - Option1[1]->height()) / 2 + 4));
+    Option1[1]->move(fonts::px(14),
+                     std::max(0, (titleHeight - Option1[1]->height()) / 2 + fonts::px(4)));
     Option1[1]->raise();
 
     auto* actions = new QHBoxLayout;

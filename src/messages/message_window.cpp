@@ -24,7 +24,7 @@ ShowText1::ShowText1(const QString& appFolder, QWidget* parent) : SecondaryWindo
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Text1);
-    resize(900, 560);
+    resize(fonts::px(900), fonts::px(560));
 
     // Load step: the usage text, naming the default data file.
     readme1 = messages::usageText(appFolder);

@@ -136,7 +136,7 @@ DocumentWindow::DocumentWindow(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("PrintDocument"));
     m_font = sheetFont(sheetFamily(QStringLiteral("黑体")), 10);
     buildControls();
-    resize(960, 760);
+    resize(fonts::px(960), fonts::px(760));
 }
 
 QString DocumentWindow::sheetFamily(const QString& face)
@@ -162,7 +162,7 @@ void DocumentWindow::buildControls()
     m_pdfButton->setToolTip(QStringLiteral("保存为PDF文件，可拿到别处打印或发给彩票店"));
     for (QPushButton* b : {m_printButton, m_dialogButton, m_pdfButton}) {
         b->setFont(controlFont());
-        b->setMinimumHeight(48);
+        b->setMinimumHeight(fonts::px(48));
         buttons->addWidget(b);
     }
     buttons->addStretch();

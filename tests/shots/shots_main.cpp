@@ -3,6 +3,7 @@
 
 #include "app/fonts.h"
 #include "app/main_window.h"
+#include "app/qt_chinese.h"
 #include "app/widgets.h"
 
 #include <QFile>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     fonts::installSubstitutions();
+    qtChinese::install();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(out);
     CueRecorder silence;
@@ -54,6 +56,7 @@ int main(int argc, char* argv[])
     shootGeneratorWindows(form, ctx);
     shootEditingWindows(form, ctx);
     shootPrintingWindows(form, ctx);
+    shootScreenSizes(form, ctx);
     form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
 }

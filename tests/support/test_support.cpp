@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QFileInfo>
@@ -154,4 +156,39 @@ void pressNumber(Form1& form, int i)
     if (form.Timer1->isActive())
         form.Timer1_Timer();
     form.num1[i]->click();
+}
+
+OnScreenRun runOnScreen(const QString& program, const QStringList& arguments, const QSize& pixels,
+                        double factor)
+{
+    OnScreenRun run;
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly)) {
+        run.failure = QStringLiteral("cannot write ") + config;
+        return run;
+    }
+    file.write(QStringLiteral("{\"screens\":[{\"name\":\"s\",\"x\":0,\"y\":0,\"width\":%1,"
+                              "\"height\":%2,\"logicalDpi\":96,\"logicalBaseDpi\":96,\"dpr\":1}]}")
+                   .arg(pixels.width())
+                   .arg(pixels.height())
+                   .toUtf8());
+    file.close();
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(factor));
+    child.setProcessEnvironment(env);
+    child.start(program, arguments);
+    if (!child.waitForFinished(60000)) {
+        child.kill();
+        child.waitForFinished(5000);
+        run.failure = program + QStringLiteral(" did not finish");
+        return run;
+    }
+    run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    run.failure = QString::fromLocal8Bit(child.readAllStandardError());
+    return run;
 }

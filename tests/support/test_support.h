@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -84,3 +85,13 @@ void trigger(QWidget* root, const QString& actionName);
 
 // Presses number button i of the main window.
 void pressNumber(Form1& form, int i);
+
+// What a child program printed on a screen of `pixels` device pixels shown at `factor`
+// (Qt's offscreen platform with that screen, QT_SCALE_FACTOR); `failure` says why it
+// printed nothing. The child is killed after a minute.
+struct OnScreenRun {
+    QString output;
+    QString failure;
+};
+OnScreenRun runOnScreen(const QString& program, const QStringList& arguments, const QSize& pixels,
+                        double factor);
