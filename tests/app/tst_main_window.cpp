@@ -4,6 +4,7 @@
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
 #include "messages/message_window.h"
+#include "messages/version.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -47,7 +48,7 @@ void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 ←"));
     QCOMPARE(form.Text88->textCursor().position(), form.Text88->toPlainText().size() - 1);
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/12/1 8:00:00)"));
-    QCOMPARE(form.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器 v1.22"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器 v") + version::text());
     QCOMPARE(form.Label9->text(), QStringLiteral("请用下面按钮输入号码"));
     QCOMPARE(int(form.AllList), 2);
     QCOMPARE(int(form.NowIsJi), 2);

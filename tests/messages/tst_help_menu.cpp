@@ -4,6 +4,7 @@
 #include "messages/link_opener.h"
 #include "messages/links.h"
 #include "messages/message_window.h"
+#include "messages/version.h"
 #include "support/test_support.h"
 
 #include <QPushButton>
@@ -31,7 +32,7 @@ void use(Form1& form, const QString& name)
 
 QString feedback(links::Feedback kind)
 {
-    return links::feedbackAddress(links::feedbackText(kind, QStringLiteral("1.22")));
+    return links::feedbackAddress(links::feedbackText(kind, version::text()));
 }
 
 }  // namespace
@@ -50,15 +51,15 @@ void HelpMenuTest::linkEntries_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("caption");
-    const QString start = QStringLiteral("Orvane彩票36选7对奖器 v1.22");
+    const QString start = QStringLiteral("Orvane彩票36选7对奖器 v") + version::text();
     QTest::newRow("查询") << "Command6" << links::drawHistoryAddress() << start;
     QTest::newRow("彩票官网") << "guan23424" << links::drawHistoryAddress() << start;
     QTest::newRow("作者主页") << "home9879" << links::makerSiteAddress() << start;
     QTest::newRow("我中奖了") << "d34fd" << feedback(links::Feedback::PrizeWon) << start;
     QTest::newRow("意见建议") << "jianyiw3432" << feedback(links::Feedback::Suggestion) << start;
     QTest::newRow("我要订制") << "ding234" << feedback(links::Feedback::CustomOrder) << start;
-    QTest::newRow("检查更新") << "newver345" << links::kMakerHost + "/showpluspic.asp?id=43&softver=1.22"
-                          << "Orvane彩票36选7对奖器1.22";
+    QTest::newRow("检查更新") << "newver345" << links::kMakerHost + "/showpluspic.asp?id=43&softver=" + version::text()
+                          << QStringLiteral("Orvane彩票36选7对奖器") + version::text();
 }
 
 void HelpMenuTest::linkEntries()

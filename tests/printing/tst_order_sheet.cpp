@@ -1,6 +1,7 @@
 // The order sheet layout: rows, labels, footers, the checks that exclude a line, and the
 // document text around the sheet.
 #include "messages/links.h"
+#include "messages/version.h"
 #include "printing/order_sheet.h"
 
 #include <QStringList>
@@ -293,7 +294,7 @@ void OrderSheetTest::documentTextOfSeveralGroups()
         "■我的联系方式：\r\n"
         "■店主注意：当眼花错按了其它号码，请用笔标出，便于软件对奖。\r\n"
         "┏━━━━━━━━━━━━━━┳━━━━━━━━━━━━━━┓\r\n");
-    QVERIFY(text.startsWith(head + sheet.printText + QStringLiteral("  (由 Orvane彩票36选7对奖器v1.22 生成  ")));
+    QVERIFY(text.startsWith(head + sheet.printText + QStringLiteral("  (由 Orvane彩票36选7对奖器v") + version::text() + QStringLiteral(" 生成  ")));
     QVERIFY(text.endsWith(links::makerSiteAddress() + QLatin1Char(')')));
     QCOMPARE(text.count(kCrLf), 4 + sheet.printText.count(kCrLf));
     QCOMPARE(columns(head.split(kCrLf).at(3)), 62);
