@@ -1,12 +1,13 @@
 #include "editing/reformat.h"
 
+#include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
 
 namespace editing {
 
 namespace {
 
-constexpr int kNumbersPerLine = 7;
+using tickets::kNumbersPerLine;
 const QString kRepairedNumber = QStringLiteral("18 ");
 
 QString deletedLineEntry(qint64 row, const QString& line)
@@ -33,7 +34,7 @@ QString formatErrorEntry(qint64 row, int position, const QString& line)
 bool inNumberRange(const QString& field)
 {
     qint16 value = 0;
-    return tickets::toInt16Rounded(field, &value) && value >= 1 && value <= 36;
+    return tickets::toInt16Rounded(field, &value) && value >= 1 && value <= tickets::kHighestNumber;
 }
 
 // Rebuilds one line from its first seven fields, or returns false when it has fewer.

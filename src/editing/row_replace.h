@@ -2,6 +2,8 @@
 // fields, the field check, and the replacement of one ticket line in the ticket text.
 #pragma once
 
+#include "tickets/ticket_line.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -15,7 +17,7 @@ using DigitSet = std::array<bool, 10>;
 inline const QString kRowPlaceholder = QStringLiteral("  —  ");
 
 // A complete line in a number field: seven numbers, each followed by one space.
-inline constexpr int kFullLineLength = 21;
+inline constexpr int kFullLineLength = tickets::kLineLength;
 // What is searched and written: the line without its last space.
 inline constexpr int kLineKeyLength = 20;
 

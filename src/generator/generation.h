@@ -7,6 +7,8 @@
 // The random source is injected so that tests can script every draw.
 #pragma once
 
+#include "tickets/ticket_line.h"
+
 #include <QLocale>
 #include <QString>
 #include <QtGlobal>
@@ -16,8 +18,8 @@
 
 namespace generator {
 
-inline constexpr int kNumbersPerLine = 7;
-inline constexpr int kHighestNumber = 36;
+using tickets::kHighestNumber;
+using tickets::kNumbersPerLine;
 
 // A uniform source of r in [0, 1).
 class RandomSource {

@@ -2,6 +2,7 @@
 
 #include "messages/links.h"
 #include "messages/version.h"
+#include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
 
 #include <QStringList>
@@ -12,9 +13,9 @@ namespace printing {
 namespace {
 
 constexpr int kCellWidth = 28;    // one-column characters between two borders
-constexpr int kLineWidth = 21;    // a canonical ticket line: seven numbers, each with its space
-constexpr int kFieldsChecked = 7;
-constexpr double kHighestNumber = 36;
+using tickets::kHighestNumber;
+using tickets::kLineLength;
+using tickets::kNumbersPerLine;
 
 const QString kTopBorder = QStringLiteral("┏━━━━━━━━━━━━━━┳━━━━━━━━━━━━━━┓");
 
@@ -29,7 +30,7 @@ QString label(int number)
 QString filledCell(int n, const QString& line)
 {
     const QString prefix = QLatin1Char('(') + label(n) + QStringLiteral(") ");
-    const int pad = qMax(0, kCellWidth - int(prefix.size()) - kLineWidth);
+    const int pad = qMax(0, kCellWidth - int(prefix.size()) - kLineLength);
     return prefix + line + QString(pad, QLatin1Char(' '));
 }
 
@@ -141,7 +142,7 @@ private:
 QString fieldErrors(int n, const QStringList& fields, const QString& piece)
 {
     QString entries;
-    for (int p = 1; p <= kFieldsChecked; ++p) {
+    for (int p = 1; p <= kNumbersPerLine; ++p) {
         const QString& field = fields.at(p - 1);
         if (tickets::isNumberField(field)) {
             if (field.toDouble() > kHighestNumber)
@@ -178,7 +179,7 @@ OrderSheet layOutSheet(const QString& ticketText)
         if (piece.isEmpty())
             continue;
         const QStringList fields = tickets::splitFields(piece);
-        if (fields.size() < kFieldsChecked) {
+        if (fields.size() < kNumbersPerLine) {
             sheet.errorReport += QStringLiteral("BRBR") + QString::number(n)
                                + QStringLiteral("行错误，应该有7个两位的数字。 BR") + piece;
             continue;
