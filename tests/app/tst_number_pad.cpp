@@ -37,25 +37,19 @@ private slots:
     void drawWithErrorsIsCleared();
 
 private:
-    TestFolder* m_folder = nullptr;
-    CueRecorder* m_cues = nullptr;
+    std::unique_ptr<StartedForm> m_app;
     Form1* m_form = nullptr;
 };
 
 void NumberPadTest::init()
 {
-    m_folder = new TestFolder;
-    m_cues = new CueRecorder;
-    m_form = new Form1(m_folder->path());
-    m_form->show();
+    m_app = std::make_unique<StartedForm>();
+    m_form = &m_app->start();
 }
 
 void NumberPadTest::cleanup()
 {
-    m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());  // no question at the end
-    delete m_form;
-    delete m_cues;
-    delete m_folder;
+    m_app.reset();
 }
 
 void NumberPadTest::keyingALineAndTheNext()
@@ -233,7 +227,7 @@ void NumberPadTest::keysInTheLockedBoxesOnlyWarn()
     QCOMPARE(f.Text0->text(), QString());
     QCOMPARE(modals.messages().size(), 2);  // the draw line only warns in the status line
     QCOMPARE(f.Label9->text(), QStringLiteral("注意：只能点下面号码按钮输入数据!!!"));
-    QCOMPARE(m_cues->played.count(cues::kUseButtons), 3);
+    QCOMPARE(m_app->cues.played.count(cues::kUseButtons), 3);
 }
 
 void NumberPadTest::editsKeepTheTextAndFollowDirectChanges()
@@ -265,12 +259,12 @@ void NumberPadTest::prizeCheckEndToEnd()
     QCOMPARE(shown[0], QStringLiteral("中奖提示：\r\n   恭喜，您有2组号码中奖哟，行数分别为 \r\n\r\n行1(5奖 100元) \r\n01 02 03 04 10 11 07 "
                                       "\r\n\r\n行2(2奖 70万) \r\n01 02 03 04 05 06 08 \r\n    其中一等奖0个，二等奖1个，三等奖0个，"
                                       "四等奖0个，五等奖1个，六等奖0个，共搜索了2个无错组，1个有错组(含空值组)。"));
-    QCOMPARE(m_cues->played.last(), cues::kPrize);
+    QCOMPARE(m_app->cues.played.last(), cues::kPrize);
     QCOMPARE(f.Text88->crlfText(), line("01 02 03 04 10 11 07") + " \r\n" + line("01 02 03 04 05 06 08")
                                        + " \r\n" + line("20 21 22") + " \r\n");
-    QCOMPARE(m_folder->read("Save00.txt"), line("01 02 03 04 10 11 07") + "\r\n"
+    QCOMPARE(m_app->folder.read("Save00.txt"), line("01 02 03 04 10 11 07") + "\r\n"
                                                + line("01 02 03 04 05 06 08") + "\r\n" + line("20 21 22") + "\r\n");
-    QVERIFY(m_folder->exists("t0.txt"));
+    QVERIFY(m_app->folder.exists("t0.txt"));
     QCOMPARE(f.Label9->text(), QStringLiteral("彩票数据已保存 (00存档)"));
     QCOMPARE(f.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器") + version::text());
     QVERIFY(f.isUnsaved());  // the rewritten box carries an extra space per line
@@ -283,7 +277,7 @@ void NumberPadTest::checkWithoutTicketsSavesNothing()
     f.Command2->click();
     f.Command1->click();
     QCOMPARE(modals.messages(), QStringList{QStringLiteral("错误提示：\r\n   请填写至少一组中奖彩票号码。")});
-    QVERIFY(!m_folder->exists("Save00.txt"));
+    QVERIFY(!m_app->folder.exists("Save00.txt"));
     QCOMPARE(f.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器") + version::text());
 }
 
@@ -302,7 +296,7 @@ void NumberPadTest::drawWithErrorsIsCleared()
     QCOMPARE(f.Text0->text(), QString());
     QCOMPARE(int(f.NowIsJi2), 0);
     QCOMPARE(f.Text88->crlfText(), QStringLiteral("09 "));  // the marker goes, nothing else
-    QVERIFY(!m_folder->exists("Save00.txt"));
+    QVERIFY(!m_app->folder.exists("Save00.txt"));
 }
 
 QTEST_MAIN(NumberPadTest)

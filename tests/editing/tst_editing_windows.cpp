@@ -58,31 +58,25 @@ private:
     // Resets and shows the editor, runs `steps` in it, then closes it with its close button.
     void inEditor(const std::function<void(editX1&)>& steps);
 
-    TestFolder* m_folder = nullptr;
-    CueRecorder* m_cues = nullptr;
+    std::unique_ptr<StartedForm> m_app;
     ModalWatcher* m_watcher = nullptr;
     Form1* m_form = nullptr;
 };
 
 void EditingWindowsTest::init()
 {
-    m_folder = new TestFolder;
+    m_app = std::make_unique<StartedForm>();
     // Line 3 is a second copy of line 2, as when a ticket was bought twice.
-    m_folder->write(QStringLiteral("Save00.txt"), A + CR + B + CR + B + CR);
-    m_cues = new CueRecorder;
+    m_app->folder.write(QStringLiteral("Save00.txt"), A + CR + B + CR + B + CR);
     m_watcher = new ModalWatcher;
-    m_form = new Form1(m_folder->path());
-    m_form->show();
-    m_cues->played.clear();
+    m_form = &m_app->start();
+    m_app->cues.played.clear();
 }
 
 void EditingWindowsTest::cleanup()
 {
-    m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());
-    delete m_form;
+    m_app.reset();
     delete m_watcher;
-    delete m_cues;
-    delete m_folder;
 }
 
 void EditingWindowsTest::inEditor(const std::function<void(editX1&)>& steps)
@@ -210,7 +204,7 @@ void EditingWindowsTest::replaceByRowOnThePad()
     QCOMPARE(f.Text88->crlfText(), A + CR + N + CR + B + "←");
     QVERIFY(m_watcher->messages().last().startsWith(QStringLiteral("替换执行成功：")));
     QVERIFY(f.isUnsaved());
-    QCOMPARE(m_cues->played, QStringList{cues::kUnsaved});  // closed with unsaved data
+    QCOMPARE(m_app->cues.played, QStringList{cues::kUnsaved});  // closed with unsaved data
 }
 
 void EditingWindowsTest::replaceByContentOnThePad()
@@ -243,7 +237,7 @@ void EditingWindowsTest::fieldsTakeNoTyping()
     QVERIFY(m_watcher->messages().contains(
         QStringLiteral("注意：先点一下文本框，然后通过点下面数字按钮输入数据!!!")));
     // Nothing was changed: the only cue is the one for the keys.
-    QCOMPARE(m_cues->played, QStringList{cues::kUseButtons});
+    QCOMPARE(m_app->cues.played, QStringList{cues::kUseButtons});
 }
 
 void EditingWindowsTest::counterDialog_data()

@@ -288,5 +288,5 @@ void TestGeneration::countsBeyondTheRangeAreClamped()
     QCOMPARE(wasClamped, clamped);
 }
 
-QTEST_MAIN(TestGeneration)
+QTEST_GUILESS_MAIN(TestGeneration)
 #include "tst_generation.moc"

@@ -109,10 +109,9 @@ private slots:
 
 private:
     AutoCode1& gen() { return m_form->generatorWindow(); }
-    int cueCount(const QString& cue) const { return int(m_cues->played.count(cue)); }
+    int cueCount(const QString& cue) const { return int(m_app->cues.played.count(cue)); }
 
-    TestFolder* m_folder = nullptr;
-    CueRecorder* m_cues = nullptr;
+    std::unique_ptr<StartedForm> m_app;
     ModalWatcher* m_watcher = nullptr;
     Form1* m_form = nullptr;
 };
@@ -125,20 +124,15 @@ void GeneratorWindowTest::initTestCase()
 
 void GeneratorWindowTest::init()
 {
-    m_folder = new TestFolder;
-    m_cues = new CueRecorder;
+    m_app = std::make_unique<StartedForm>();
     m_watcher = new ModalWatcher;
-    m_form = new Form1(m_folder->path());
-    m_form->show();
+    m_form = &m_app->start();
 }
 
 void GeneratorWindowTest::cleanup()
 {
-    m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());
-    delete m_form;
+    m_app.reset();
     delete m_watcher;
-    delete m_cues;
-    delete m_folder;
 }
 
 void GeneratorWindowTest::digitRules_data()
@@ -296,7 +290,7 @@ void GeneratorWindowTest::entryExplainsAndWarns()
     QCOMPARE(message.objectName, QStringLiteral("ShowText1"));
     QVERIFY(message.text.startsWith("随机彩票码：(关闭本说明后进入界面)\r\n"));
     QVERIFY2(message.text.contains("自动覆盖保存在 "
-                                   + QDir::toNativeSeparators(m_folder->filePath("Save00.txt"))
+                                   + QDir::toNativeSeparators(m_app->folder.filePath("Save00.txt"))
                                    + " 。\r\n    购彩点的随机码"),
              qPrintable(message.text));
     QCOMPARE(m_watcher->seen[1].objectName, QStringLiteral("AutoCode1"));
@@ -319,12 +313,12 @@ void GeneratorWindowTest::automaticRunThroughTheEntry()
     for (const QString& line : lines)
         QVERIFY2(isDistinctLine(line), qPrintable(line));
     QVERIFY(text.endsWith(tickets::kCrLf));
-    QCOMPARE(linesOf(m_folder->read(QStringLiteral("Save00.txt"))), lines);
+    QCOMPARE(linesOf(m_app->folder.read(QStringLiteral("Save00.txt"))), lines);
     QCOMPARE(m_form->Label9->text(), QStringLiteral("普通随机代码已成功生成25组，已保存"));
     QCOMPARE(m_form->NowIsJi, qint16(7));
     QCOMPARE(m_form->AllList, qint16(25));
     QCOMPARE(m_form->windowTitle(), version::clearedCaption());
-    QCOMPARE(m_cues->played.last(), cues::kGenerated);
+    QCOMPARE(m_app->cues.played.last(), cues::kGenerated);
     QVERIFY(!gen().isVisible());
 
     // Opened again: no warning, and the automatic run's caption is still there.
@@ -353,7 +347,7 @@ void GeneratorWindowTest::customRunShowsProgressAndRestoresDefaults()
     QCOMPARE(int(lines.size()), 3);
     for (const QString& line : lines)
         QVERIFY2(line.left(2).toInt() >= 5, qPrintable(line));  // the first row was 5-36
-    QCOMPARE(linesOf(m_folder->read(QStringLiteral("Save00.txt"))), lines);
+    QCOMPARE(linesOf(m_app->folder.read(QStringLiteral("Save00.txt"))), lines);
     QCOMPARE(m_form->Label9->text(), QStringLiteral("随机码成功生成并保存，打印拿去购买吧 .."));
     QCOMPARE(m_form->AllList, qint16(3));
     QVERIFY(!g.isVisible());
@@ -383,7 +377,7 @@ void GeneratorWindowTest::runCannotBeReentered()
 void GeneratorWindowTest::failedSaveIsNotReportedAsSaved()
 {
     // A folder in the data file's place: the save cannot be made, the lines stay.
-    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("Save00.txt")));
+    QVERIFY(QDir(m_app->folder.path()).mkdir(QStringLiteral("Save00.txt")));
     for (bool custom : {false, true}) {
         m_watcher->clear();
         gen().Option1[custom ? 1 : 0]->setChecked(true);

@@ -78,5 +78,5 @@ void LinksTest::aboutTextNamesTheVersion()
     QCOMPARE(about.count(QStringLiteral("BR")), 2);  // nothing else may read as a break
 }
 
-QTEST_MAIN(LinksTest)
+QTEST_GUILESS_MAIN(LinksTest)
 #include "tst_links.moc"

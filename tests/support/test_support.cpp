@@ -1,7 +1,9 @@
 #include "support/test_support.h"
 
 #include "app/main_window.h"
+#include "app/widgets.h"
 #include "messages/message_window.h"
+#include "tickets/ticket_text.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -16,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QFileInfo>
+#include <stdexcept>
 
 CueRecorder::CueRecorder() { cues::setPlayer(this); }
 CueRecorder::~CueRecorder() { cues::setPlayer(nullptr); }
@@ -50,6 +53,21 @@ QString TestFolder::read(const QString& name) const
 bool TestFolder::exists(const QString& name) const
 {
     return QFile::exists(filePath(name));
+}
+
+StartedForm::StartedForm() = default;
+
+StartedForm::~StartedForm()
+{
+    if (m_form)
+        m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());
+}
+
+Form1& StartedForm::start()
+{
+    m_form = std::make_unique<Form1>(folder.path());
+    m_form->show();
+    return *m_form;
 }
 
 ModalWatcher::ModalWatcher(QMessageBox::StandardButton a) : answer(a)
@@ -110,11 +128,20 @@ void ModalWatcher::poll()
     m_busy.remove(w);
 }
 
+// Fails the running test where a named control is missing, instead of letting it go
+// on to a null pointer: the failure is recorded with the name, and the throw ends the test.
+[[noreturn]] static void failMissing(const char* kind, const QString& name)
+{
+    const QByteArray message = QByteArray("no ") + kind + " named " + name.toUtf8();
+    QTest::qFail(message.constData(), __FILE__, __LINE__);
+    throw std::runtime_error(message.toStdString());
+}
+
 QWidget* child(QWidget* root, const QString& name)
 {
     QWidget* w = root->objectName() == name ? root : root->findChild<QWidget*>(name);
     if (!w)
-        qWarning("no widget named %s", qPrintable(name));
+        failMissing("control", name);
     return w;
 }
 
@@ -143,10 +170,8 @@ void doubleClick(QWidget* widget)
 void trigger(QWidget* root, const QString& actionName)
 {
     auto* action = root->findChild<QAction*>(actionName);
-    if (!action) {
-        qWarning("no action named %s", qPrintable(actionName));
-        return;
-    }
+    if (!action)
+        failMissing("menu entry", actionName);
     action->trigger();
 }
 

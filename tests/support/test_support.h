@@ -16,6 +16,7 @@
 #include <QWidget>
 #include <deque>
 #include <functional>
+#include <memory>
 
 class Form1;
 
@@ -41,6 +42,24 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// A main window started in a temporary application folder of its own, its cues recorded.
+// Write the files the start-up should find into `folder`, then start(). When it goes,
+// the ticket box counts as saved first, so that no exit question waits.
+class StartedForm {
+public:
+    StartedForm();
+    ~StartedForm();
+    // Creates Form1 in the folder (its start-up runs) and shows it.
+    Form1& start();
+    Form1& form() const { return *m_form; }
+
+    TestFolder folder;
+    CueRecorder cues;
+
+private:
+    std::unique_ptr<Form1> m_form;
 };
 
 // What the watcher saw of one modal window.
@@ -74,13 +93,13 @@ private:
     QSet<QWidget*> m_busy;  // windows whose handling has not finished yet
 };
 
-// Finds a named child (fails the test when missing).
+// Finds a named child, or the root itself by its name; a missing one fails the test.
 QWidget* child(QWidget* root, const QString& name);
 
 // A left click where a user's click lands (the viewport of a text area).
 void click(QWidget* widget);
 void doubleClick(QWidget* widget);
-// Triggers a named menu entry of a window.
+// Triggers a named menu entry of a window; a missing one fails the test.
 void trigger(QWidget* root, const QString& actionName);
 
 // Presses number button i of the main window.
