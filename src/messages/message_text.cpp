@@ -16,6 +16,12 @@ QString shownPath(const QString& appFolder, const QString& fileName)
     return QDir::toNativeSeparators(QDir(appFolder).filePath(fileName));
 }
 
+QString writableFolderAdvice(const QString& dataFolder)
+{
+    return QStringLiteral("请检查文件夹 ") + QDir::toNativeSeparators(dataFolder)
+           + QStringLiteral(" 是否可写、磁盘是否已满。");
+}
+
 QString usageText(const QString& appFolder)
 {
     QString text = QStringLiteral(

@@ -15,4 +15,7 @@ QString usageText(const QString& appFolder);
 // A file of the application folder as the user reads its path: native separators.
 QString shownPath(const QString& appFolder, const QString& fileName);
 
+// The advice after a failed save, naming the folder the slot files are written to.
+QString writableFolderAdvice(const QString& dataFolder);
+
 }  // namespace messages
