@@ -5,23 +5,42 @@
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTextStream>
+#include <cstring>
+
+namespace {
+
+// The program's places for its files (an application object must exist).
+archive::AppFolders programFolders()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("lotto36x7"));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return archive::chooseFolders(
+        programFolder, archive::installedShareFolder(programFolder),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+bool hasArgument(int argc, char* argv[], const char* argument)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], argument) == 0)
+            return true;
+    return false;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("lotto36x7"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("lotto36x7"));
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    const archive::AppFolders folders = archive::chooseFolders(
-        programFolder, archive::installedShareFolder(programFolder),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    // "--folders": print where the files are kept and stop (for install checks).
-    if (app.arguments().contains(QStringLiteral("--folders"))) {
-        QTextStream(stdout) << archive::describeFolders(folders);
+    // "--folders": print where the files are kept and stop; needs no display.
+    if (hasArgument(argc, argv, "--folders")) {
+        QCoreApplication app(argc, argv);
+        QTextStream(stdout) << archive::describeFolders(programFolders());
         return 0;
     }
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("lotto36x7"));
     fonts::installSubstitutions();
-    Form1 window(folders);
+    Form1 window(programFolders());
     window.show();
     return app.exec();
 }
