@@ -1,4 +1,4 @@
-// The six archive slots beside the program: "Save0N.txt" holds the ticket data text,
+// The six archive slots in the data folder: "Save0N.txt" holds the ticket data text,
 // "tN.txt" the date-time text of its last save; "low.txt" holds the rules text.
 // Files are read in the system's encoding (GB18030 when that does not decode cleanly)
 // and written atomically with CR LF line ends.
