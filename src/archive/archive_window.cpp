@@ -134,12 +134,11 @@ void Load2::Command1_Click(int Index)
 
 QString Load2::saveIntoSlot(int Index)
 {
-    // The box itself is tidied too, so that it shows what the slot holds.
-    QString boxText = m_main.Text88->crlfText();
-    if (!boxText.isEmpty()) {
-        boxText = tickets::collapseSpaces(boxText, 5);
-        m_main.Text88->setCrlfText(boxText);
-    }
+    // The box itself is tidied too, so that it shows what the slot holds. The slot gets
+    // the box's own text, cleaned once, so that no mark can take a space with it.
+    const QString boxText = m_main.Text88->crlfText();
+    if (!boxText.isEmpty())
+        m_main.Text88->setCrlfText(tickets::collapseSpaces(boxText, 5));
     const QString dataFile = archive::dataFileName(Index);
     const QString dateTime = archive::currentDateTimeText();
     const archive::SaveResult result =
