@@ -63,6 +63,24 @@ QPushButton* makeButton(const QString& name, const QString& text, const QFont& f
 }
 
 namespace {
+// A modifier pressed alone types nothing (Shift also switches the input method), so the
+// boxes that answer key presses let it pass without a word.
+bool isModifierAlone(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Length a CR LF text has in the widget, where each CR LF is one character.
 int widgetLengthOf(const QString& crlf)
 {
@@ -97,7 +115,8 @@ void PadLineEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    emit keyDown(event->key());
+    if (!isModifierAlone(event->key()))
+        emit keyDown(event->key());
 }
 
 // ---- TicketBox ----
@@ -204,7 +223,8 @@ void TicketBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    emit keyDown(event->key());
+    if (!isModifierAlone(event->key()))
+        emit keyDown(event->key());
 }
 
 void TicketBox::mouseReleaseEvent(QMouseEvent* event)

@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 
 // A single-line box filled by on-screen buttons. While read-only, a key press is
-// reported and never changes the text.
+// reported (a modifier key alone is not) and never changes the text.
 class PadLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -46,7 +46,8 @@ public:
     // The caret at (CR LF text length − k), clamped to the text; k counts CR LF as two.
     void setCaretFromEnd(int k);
 
-    // Locked: no typing; clicks and key presses are reported (the normal state).
+    // Locked: no typing; clicks and key presses (but a modifier key alone) are reported
+    // (the normal state).
     void setLocked(bool locked);
     bool isLocked() const { return m_locked; }
 
