@@ -1,7 +1,10 @@
 #include "app/widgets.h"
 
+#include "app/fonts.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -49,6 +52,16 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
     label->setObjectName(name);
     label->setFont(font);
     return label;
+}
+
+bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,
+              bool yesIsDefault)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(name);
+    box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
+    box.setFont(fonts::font(fonts::kSong, 14));
+    return box.exec() == QMessageBox::Yes;
 }
 
 QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
@@ -252,6 +265,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event)
     event->accept();
     onCloseButton();
     hide();
+    m_unloaded = true;
     deleteLater();
 }
 

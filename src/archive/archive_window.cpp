@@ -119,6 +119,8 @@ void Load2::fall1()
 
 void Load2::Command1_Click(int Index)
 {
+    if (nowDoing1 == 0 && !replaceUnsavedAgreed(Index))
+        return;
     for (QPushButton* button : Command1)
         button->setEnabled(false);
     QString failure;
@@ -130,6 +132,16 @@ void Load2::Command1_Click(int Index)
     hide();
     if (!failure.isEmpty())
         m_main.showMessage(failure);
+}
+
+bool Load2::replaceUnsavedAgreed(int Index)
+{
+    if (!m_main.isUnsaved())
+        return true;
+    return askYesNo(this, QStringLiteral("OpenGuard"), QStringLiteral("彩票未保存"),
+                    QStringLiteral("当前彩票号码没有保存，打开存档0%1会替换掉它们，确定要打开吗？")
+                        .arg(Index),
+                    false);
 }
 
 QString Load2::saveIntoSlot(int Index)

@@ -80,6 +80,8 @@ void Form1::editX_Click()
 
 void Form1::t34534_Click()
 {
-    countDialog().exec();
+    editLV& dialog = countDialog();
+    dialog.NewValue1();  // the counters as they are now, not as the dialog last saw them
+    dialog.exec();
     countDialog().NewValue1();
 }

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -53,6 +54,7 @@ private slots:
     void fieldsTakeNoTyping();
     void counterDialog_data();
     void counterDialog();
+    void counterDialogShowsTheCountersOfNow();
 
 private:
     // Resets and shows the editor, runs `steps` in it, then closes it with its close button.
@@ -289,6 +291,32 @@ void EditingWindowsTest::counterDialog()
     QCOMPARE(f.countDialog().Text1->text(), QString::number(allList));
     QCOMPARE(f.countDialog().Text2->text(), QString::number(nowIsJi));
     QVERIFY(m_watcher->messages().isEmpty());
+}
+
+void EditingWindowsTest::counterDialogShowsTheCountersOfNow()
+{
+    Form1& f = *m_form;
+    QStringList shown;
+    QPointer<QWidget> closed;
+    const auto read = [&](QWidget* w) {
+        auto* dialog = qobject_cast<editLV*>(w);
+        shown << (dialog ? dialog->Text1->text() + "/" + dialog->Text2->text() : w->objectName());
+        return w;
+    };
+    m_watcher->onNext([&](QWidget* w) { read(w)->hide(); });
+    trigger(&f, QStringLiteral("t34534"));
+    click(f.Text88);
+    for (int i : {8, 9, 10})
+        pressNumber(f, i);
+    m_watcher->onNext([&](QWidget* w) {
+        closed = read(w);
+        w->close();
+    });
+    trigger(&f, QStringLiteral("t34534"));
+    QCOMPARE(shown, (QStringList{"3/7", "4/3"}));
+    // Closed by its close button, it waits to be deleted; the next use gets a fresh one.
+    QVERIFY(closed);
+    QVERIFY(&f.countDialog() != closed.data());
 }
 
 QTEST_MAIN(EditingWindowsTest)
