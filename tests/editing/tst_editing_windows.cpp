@@ -48,6 +48,8 @@ private slots:
     void cleanup();
     void freeEditRepairsAPastedText();
     void freeEditWithoutLineBreakOrActiveBox();
+    void nextNumberAfterFreeEdit_data();
+    void nextNumberAfterFreeEdit();
     void menuShowsTheEditorAfterItsExplanation();
     void replaceByRowOnThePad();
     void replaceByContentOnThePad();
@@ -176,14 +178,41 @@ void EditingWindowsTest::freeEditWithoutLineBreakOrActiveBox()
     QVERIFY(f.g34435->isChecked());
     f.g34435_Click();
     QVERIFY(!f.g34435->isChecked());
-    // Not validated: only the marker goes, the counters stay, no report.
+    // Not validated: only the marker goes, the counters follow the text, no report.
     QCOMPARE(f.Text88->crlfText(), QStringLiteral("01 02 "));
-    QCOMPARE(int(f.AllList), 4);
+    QCOMPARE(int(f.AllList), 1);
     QCOMPARE(int(f.NowIsJi), 2);
     QCOMPARE(m_watcher->messages().size(), 1);
     // No box was chosen: the pad stays off until one is clicked.
     QVERIFY(!f.num1[1]->isEnabled() && !f.Command5->isEnabled());
     QVERIFY(f.Command1->isEnabled());
+}
+
+void EditingWindowsTest::nextNumberAfterFreeEdit_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");  // once 08 is pressed
+    QTest::addColumn<int>("lines");
+    QTest::newRow("a whole line without its space")
+        << "01 02 03 04 05 06 07" << "01 02 03 04 05 06 07 " + CR + "08 ←" << 2;
+    QTest::newRow("a short line without its space") << "01 02 03" << "01 02 03 08 ←" << 1;
+    QTest::newRow("commas") << "1,2,3" << "01 02 03 08 ←" << 1;
+    QTest::newRow("lines") << A + CR + B << A + CR + B + CR + "08 ←" << 3;
+    QTest::newRow("nothing") << "" << "08 ←" << 1;
+}
+
+void EditingWindowsTest::nextNumberAfterFreeEdit()
+{
+    QFETCH(QString, pasted);
+    Form1& f = *m_form;
+    click(f.Text88);
+    f.g34435_Click();
+    f.Text88->setCrlfText(pasted);
+    f.g34435_Click();
+    pressNumber(f, 8);
+    QTEST(f.Text88->crlfText(), "after");
+    QTEST(int(f.AllList), "lines");
+    QCOMPARE(m_watcher->messages().size(), 1);  // the notice of switching on, no report
 }
 
 void EditingWindowsTest::replaceByRowOnThePad()
