@@ -24,7 +24,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -374,7 +373,9 @@ bool Form1::saveallnum(QString& Content)
 template <typename W, typename... Args>
 static W& loaded(QPointer<W>& window, Args&&... args)
 {
-    if (!window)
+    // A window closed by its close button is deleted only when the event loop runs;
+    // until then a fresh one stands in for it.
+    if (!window || window->isUnloaded())
         window = new W(std::forward<Args>(args)...);
     return *window;
 }
@@ -441,14 +442,10 @@ bool Form1::confirmClose()
         return true;
     playCue(cues::kUnsaved);
     const QString slotDigit = NowOpenFile.right(5).left(1);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("彩票未保存"),
+    return askYesNo(this, QStringLiteral("ExitGuard"), QStringLiteral("彩票未保存"),
                     QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0") + slotDigit
                         + QStringLiteral("”，您真的要强制退出吗？"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setObjectName(QStringLiteral("ExitGuard"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setFont(fonts::font(fonts::kSong, 14));
-    return box.exec() == QMessageBox::Yes;
+                    true);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

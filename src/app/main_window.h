@@ -105,7 +105,7 @@ public:
     // ShowTextWord of the message window with a copy of the text (modal).
     void showMessage(const QString& text);
     void playCue(const QString& cueLiteral);
-    // The ticket box text without markers differs from SaveOK.
+    // The ticket box holds other tickets than SaveOK (its display form does not count).
     bool isUnsaved() const;
     // Enables or disables the 36 number buttons (in index order) and "←".
     void setPadEnabled(bool enabled);

@@ -120,6 +120,8 @@ void Load2::fall1()
 
 void Load2::Command1_Click(int Index)
 {
+    if (nowDoing1 == 0 && !replaceUnsavedAgreed(Index))
+        return;
     for (QPushButton* button : Command1)
         button->setEnabled(false);
     QString failure;
@@ -133,14 +135,23 @@ void Load2::Command1_Click(int Index)
         m_main.showMessage(failure);
 }
 
+bool Load2::replaceUnsavedAgreed(int Index)
+{
+    if (!m_main.isUnsaved())
+        return true;
+    return askYesNo(this, QStringLiteral("OpenGuard"), QStringLiteral("彩票未保存"),
+                    QStringLiteral("当前彩票号码没有保存，打开存档0%1会替换掉它们，确定要打开吗？")
+                        .arg(Index),
+                    false);
+}
+
 QString Load2::saveIntoSlot(int Index)
 {
-    // The box itself is tidied too, so that it shows what the slot holds.
-    QString boxText = m_main.Text88->crlfText();
-    if (!boxText.isEmpty()) {
-        boxText = tickets::collapseSpaces(boxText, 5);
-        m_main.Text88->setCrlfText(boxText);
-    }
+    // The box itself is tidied too, so that it shows what the slot holds. The slot gets
+    // the box's own text, cleaned once, so that no mark can take a space with it.
+    const QString boxText = m_main.Text88->crlfText();
+    if (!boxText.isEmpty())
+        m_main.Text88->setCrlfText(tickets::collapseSpaces(boxText, 5));
     const QString dataFile = archive::dataFileName(Index);
     const QString dateTime = archive::currentDateTimeText();
     const archive::SaveResult result =

@@ -24,3 +24,4 @@ void shootEditingWindows(Form1& form, ShotContext& ctx);   // editX1, editLV
 void shootPrintingWindows(Form1& form, ShotContext& ctx);  // the document window
 void shootScreenSizes(Form1& form, ShotContext& ctx);      // the main window on a scaled laptop
 void shootIcon(Form1& form, ShotContext& ctx);              // the program's icon, 256 pixels
+void shootQuestions(Form1& form, ShotContext& ctx);        // Yes/No questions on unsaved lines

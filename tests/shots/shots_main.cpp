@@ -58,6 +58,7 @@ int main(int argc, char* argv[])
     shootPrintingWindows(form, ctx);
     shootScreenSizes(form, ctx);
     shootIcon(form, ctx);
+    shootQuestions(form, ctx);
     form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
 }
