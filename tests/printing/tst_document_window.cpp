@@ -106,8 +106,8 @@ void DocumentWindowTest::everyHandOverOpensItsOwnDocument()
     const QString text = twelveLineDocument();
     LogCapture log("lotto.print");
     printing::setWordProcessor(nullptr);
-    printing::handOver(printing::wordProcessor(), text);
-    printing::handOver(printing::wordProcessor(), text);
+    QVERIFY(!printing::handOver(printing::wordProcessor(), text));
+    QVERIFY(!printing::handOver(printing::wordProcessor(), text));
 
     const QList<DocumentWindow*> windows = documentWindows();
     QCOMPARE(windows.size(), 2);
