@@ -22,3 +22,4 @@ void shootArchiveWindows(Form1& form, ShotContext& ctx);   // Load2 in both mode
 void shootGeneratorWindows(Form1& form, ShotContext& ctx); // AutoCode1
 void shootEditingWindows(Form1& form, ShotContext& ctx);   // editX1, editLV
 void shootPrintingWindows(Form1& form, ShotContext& ctx);  // the document window
+void shootPrintViews(Form1& form, ShotContext& ctx);       // zoomed document, print preview

@@ -54,6 +54,7 @@ int main(int argc, char* argv[])
     shootGeneratorWindows(form, ctx);
     shootEditingWindows(form, ctx);
     shootPrintingWindows(form, ctx);
+    shootPrintViews(form, ctx);
     form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
 }
