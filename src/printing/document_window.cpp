@@ -171,33 +171,27 @@ void DocumentWindow::buildControls()
     auto* layout = new QVBoxLayout(central);
 
     auto* buttons = new QHBoxLayout;
-    m_printButton = new QPushButton(QStringLiteral("打印"), central);
-    m_printButton->setObjectName(QStringLiteral("PrintButton"));
-    m_printButton->setToolTip(QStringLiteral("在默认打印机上打印"));
-    m_dialogButton = new QPushButton(QStringLiteral("选择打印机 Ctrl+P"), central);
-    m_dialogButton->setObjectName(QStringLiteral("PrintDialogButton"));
-    m_previewButton = new QPushButton(QStringLiteral("打印预览"), central);
-    m_previewButton->setObjectName(QStringLiteral("PreviewButton"));
-    m_previewButton->setToolTip(QStringLiteral("先看看打印出来的样子"));
-    m_pdfButton = new QPushButton(QStringLiteral("导出PDF"), central);
-    m_pdfButton->setObjectName(QStringLiteral("ExportPdfButton"));
-    m_pdfButton->setToolTip(QStringLiteral("保存为PDF文件，可拿到别处打印或发给彩票店"));
-    m_zoomOutButton = new QPushButton(QStringLiteral("缩小"), central);
-    m_zoomOutButton->setObjectName(QStringLiteral("ZoomOutButton"));
-    m_zoomOutButton->setToolTip(QStringLiteral("屏幕上的字缩小 (Ctrl+减号)，打印大小不变"));
-    m_zoomInButton = new QPushButton(QStringLiteral("放大"), central);
-    m_zoomInButton->setObjectName(QStringLiteral("ZoomInButton"));
-    m_zoomInButton->setToolTip(QStringLiteral("屏幕上的字放大 (Ctrl+加号)，打印大小不变"));
-    for (QPushButton* b : {m_printButton, m_previewButton, m_dialogButton, m_pdfButton,
-                           m_zoomOutButton, m_zoomInButton}) {
+    // Large buttons, in a row: printing on the left, the zoom on the right.
+    const auto addButton = [&](const char* name, const QString& text, const QString& tip) {
+        auto* b = new QPushButton(text, central);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
         b->setFont(controlFont());
-        b->setMinimumHeight(48);
+        b->setMinimumSize(96, 48);
         buttons->addWidget(b);
-        if (b == m_pdfButton)
-            buttons->addStretch();
-    }
-    for (QPushButton* b : {m_zoomOutButton, m_zoomInButton})
-        b->setMinimumWidth(96);
+        return b;
+    };
+    m_printButton = addButton("PrintButton", QStringLiteral("打印"), QStringLiteral("在默认打印机上打印"));
+    m_previewButton = addButton("PreviewButton", QStringLiteral("打印预览"),
+                                QStringLiteral("先看看打印出来的样子"));
+    m_dialogButton = addButton("PrintDialogButton", QStringLiteral("选择打印机 Ctrl+P"), QString());
+    m_pdfButton = addButton("ExportPdfButton", QStringLiteral("导出PDF"),
+                            QStringLiteral("保存为PDF文件，可拿到别处打印或发给彩票店"));
+    buttons->addStretch();
+    m_zoomOutButton = addButton("ZoomOutButton", QStringLiteral("缩小"),
+                                QStringLiteral("屏幕上的字缩小 (Ctrl+减号)，打印大小不变"));
+    m_zoomInButton = addButton("ZoomInButton", QStringLiteral("放大"),
+                               QStringLiteral("屏幕上的字放大 (Ctrl+加号)，打印大小不变"));
     layout->addLayout(buttons);
 
     DocumentText = new QTextEdit(central);

@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -40,12 +41,14 @@ const QString kSystemSettings = QStringLiteral("/etc/cups/cups-pdf.conf");
 const QString kPdfDriver = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
 const QString kPdfBackend = QStringLiteral("/usr/lib/cups/backend/cups-pdf");
 
-const QStringList kTwelveLines = {
-    "05 08 09 15 17 25 32 ", "01 07 14 25 29 31 32 ", "01 18 24 25 26 28 29 ",
-    "01 02 07 15 21 33 34 ", "01 14 24 25 28 35 36 ", "08 12 15 29 32 34 35 ",
-    "02 15 19 27 30 32 35 ", "07 08 11 12 19 24 36 ", "10 13 19 20 28 33 36 ",
-    "03 08 24 26 31 32 33 ", "03 12 15 24 26 27 33 ", "07 11 16 24 26 32 33 ",
-};
+// Twelve lines of seven numbers: two blocks, the second with two rows.
+QString twelveLines()
+{
+    QStringList lines;
+    for (int n = 1; n <= 12; ++n)
+        lines << QStringLiteral("%1 05 12 19 23 30 36 ").arg(n, 2, 10, QLatin1Char('0'));
+    return lines.join(QStringLiteral("\r\n"));
+}
 
 QString withoutSpaces(QString text)
 {
@@ -78,6 +81,7 @@ private:
 
     std::unique_ptr<PrivateFolder> m_folder;
     std::unique_ptr<Daemon> m_scheduler;
+    QHash<QString, QString> m_tools;  // name → path
 };
 
 bool SheetPrintedTest::writeSettings()
@@ -109,9 +113,14 @@ bool SheetPrintedTest::writeSettings()
 
 void SheetPrintedTest::initTestCase()
 {
-    for (const char* tool : {"cupsd", "lpadmin", "lpstat", "unshare", "pdftotext", "pdfinfo"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool), {"/usr/sbin", "/usr/bin", "/sbin", "/bin"}).isEmpty())
+    // The administration tools live in sbin, which a user's PATH may lack.
+    const QStringList toolFolders = {"/usr/sbin", "/usr/bin", "/sbin", "/bin"};
+    for (const char* tool : {"cupsd", "lpadmin", "lpstat", "unshare", "mount", "pdftotext", "pdfinfo"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool), toolFolders);
+        if (path.isEmpty())
             SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
+        m_tools[QString::fromLatin1(tool)] = path;
+    }
     for (const QString& file : {kSystemSettings, kPdfDriver, kPdfBackend})
         if (!QFile::exists(file))
             SKIP_OR_FAIL_UNDER_CI(file.toLocal8Bit() + " is missing (printer-driver-cups-pdf)");
@@ -123,17 +132,18 @@ void SheetPrintedTest::initTestCase()
     // The mount is private to the scheduler's namespace; exec keeps the scheduler the
     // process this test stops.
     m_scheduler = std::make_unique<Daemon>(
-        QStringLiteral("unshare"),
+        m_tools[QStringLiteral("unshare")],
         QStringList{QStringLiteral("--mount"), QStringLiteral("--propagation"), QStringLiteral("private"),
                     QStringLiteral("sh"), QStringLiteral("-c"),
-                    QStringLiteral("mount --bind \"$1\" \"$2\" && exec cupsd -f -c \"$3\" -s \"$4\""),
+                    QStringLiteral("\"$5\" --bind \"$1\" \"$2\" && exec \"$6\" -f -c \"$3\" -s \"$4\""),
                     QStringLiteral("sh"), m_folder->filePath(QStringLiteral("cups-pdf.conf")),
                     kSystemSettings, m_folder->filePath(QStringLiteral("etc/cupsd.conf")),
-                    m_folder->filePath(QStringLiteral("etc/cups-files.conf"))},
+                    m_folder->filePath(QStringLiteral("etc/cups-files.conf")),
+                    m_tools[QStringLiteral("mount")], m_tools[QStringLiteral("cupsd")]},
         m_folder->environment());
     const bool ready = m_scheduler->waitUntil(
-        [] {
-            return runTool(QStringLiteral("lpstat"), {QStringLiteral("-r")}, 3000)
+        [this] {
+            return runTool(m_tools[QStringLiteral("lpstat")], {QStringLiteral("-r")}, 3000)
                 .contains(QStringLiteral("scheduler is running"));
         },
         10000);
@@ -154,7 +164,7 @@ QString SheetPrintedTest::printExample()
     TestFolder folder;
     Form1 form(folder.path());
     ModalWatcher modals;
-    form.Text88->setCrlfText(kTwelveLines.join(QStringLiteral("\r\n")));
+    form.Text88->setCrlfText(twelveLines());
     click(form.Command13);
     form.SaveOK = form.Text88->crlfText();
     return form.Label9->text();
@@ -169,7 +179,7 @@ QString SheetPrintedTest::waitForPdf(int ms)
         const QStringList pdfs = out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
         // cups-pdf writes the file and then sets its mode: a finished job leaves the queue.
         if (!pdfs.isEmpty()
-            && runTool(QStringLiteral("lpstat"), {QStringLiteral("-o")}, 3000).trimmed().isEmpty())
+            && runTool(m_tools[QStringLiteral("lpstat")], {QStringLiteral("-o")}, 3000).trimmed().isEmpty())
             return out.filePath(pdfs.first());
         QTest::qWait(50);
     }
@@ -183,13 +193,13 @@ void SheetPrintedTest::statusTellsWhetherAPrinterTookTheSheet()
     closeDocumentWindows();
 
     QString error;
-    QVERIFY2(!runTool(QStringLiteral("lpadmin"),
+    QVERIFY2(!runTool(m_tools[QStringLiteral("lpadmin")],
                       {QStringLiteral("-p"), kQueue, QStringLiteral("-E"), QStringLiteral("-v"),
                        QStringLiteral("cups-pdf:/"), QStringLiteral("-P"), kPdfDriver},
                       15000, &error)
                   .isNull(),
              qPrintable(error));
-    QVERIFY2(!runTool(QStringLiteral("lpadmin"), {QStringLiteral("-d"), kQueue}, 15000, &error).isNull(),
+    QVERIFY2(!runTool(m_tools[QStringLiteral("lpadmin")], {QStringLiteral("-d"), kQueue}, 15000, &error).isNull(),
              qPrintable(error));
 
     QElapsedTimer clock;
@@ -202,11 +212,11 @@ void SheetPrintedTest::statusTellsWhetherAPrinterTookTheSheet()
         QFile log(m_folder->filePath(QStringLiteral("log/error_log")));
         log.open(QIODevice::ReadOnly);
         qInfo().noquote() << "scheduler log:\n" << log.readAll().right(3000)
-                          << runTool(QStringLiteral("lpstat"), {QStringLiteral("-l"), QStringLiteral("-o")});
+                          << runTool(m_tools[QStringLiteral("lpstat")], {QStringLiteral("-l"), QStringLiteral("-o")});
         QFAIL("the queue wrote no PDF within 30 s");
     }
 
-    const QString info = runTool(QStringLiteral("pdfinfo"), {pdf});
+    const QString info = runTool(m_tools[QStringLiteral("pdfinfo")], {pdf});
     QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))
                  && info.contains(QStringLiteral("595 x 842")),
              qPrintable(info));  // one A4 page
@@ -214,13 +224,13 @@ void SheetPrintedTest::statusTellsWhetherAPrinterTookTheSheet()
     const QStringList received = QDir(m_folder->filePath(QStringLiteral("spool")))
                                      .entryList({QStringLiteral("d*")}, QDir::Files);
     QCOMPARE(received.size(), 1);
-    const QString text = runTool(QStringLiteral("pdftotext"),
+    const QString text = runTool(m_tools[QStringLiteral("pdftotext")],
                                  {QStringLiteral("-layout"),
                                   m_folder->filePath(QStringLiteral("spool/") + received.first()),
                                   QStringLiteral("-")});
     QVERIFY2(!text.isEmpty(), "pdftotext could not read the document the scheduler received");
     const QString document = printing::documentText(
-        printing::layOutSheet(kTwelveLines.join(QStringLiteral("\r\n"))),
+        printing::layOutSheet(twelveLines()),
         QStringLiteral("2026/12/7 20:15:03"));
     const QStringList documentLines = document.split(QStringLiteral("\r\n"));
     const QString flat = withoutSpaces(text);
