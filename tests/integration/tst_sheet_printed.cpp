@@ -69,7 +69,11 @@ class SheetPrintedTest : public QObject {
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void cleanup() { closeDocumentWindows(); }
+    void cleanup()
+    {
+        closeDocumentWindows();
+        archive::setClock({});
+    }
     void statusTellsWhetherAPrinterTookTheSheet();
 
 private:
@@ -207,7 +211,6 @@ void SheetPrintedTest::statusTellsWhetherAPrinterTookTheSheet()
     QCOMPARE(printExample(), printing::kPrintedStatus);
     const QString pdf = waitForPdf(30000);
     const qint64 jobMs = clock.elapsed();
-    archive::setClock({});
     if (pdf.isEmpty()) {
         QFile log(m_folder->filePath(QStringLiteral("log/error_log")));
         log.open(QIODevice::ReadOnly);
@@ -229,9 +232,8 @@ void SheetPrintedTest::statusTellsWhetherAPrinterTookTheSheet()
                                   m_folder->filePath(QStringLiteral("spool/") + received.first()),
                                   QStringLiteral("-")});
     QVERIFY2(!text.isEmpty(), "pdftotext could not read the document the scheduler received");
-    const QString document = printing::documentText(
-        printing::layOutSheet(twelveLines()),
-        QStringLiteral("2026/12/7 20:15:03"));
+    const QString document = printing::documentText(printing::layOutSheet(twelveLines()),
+                                                    QStringLiteral("2026/12/7 20:15:03"));
     const QStringList documentLines = document.split(QStringLiteral("\r\n"));
     const QString flat = withoutSpaces(text);
     const QStringList expected = {
