@@ -59,6 +59,7 @@ int main(int argc, char* argv[])
     shootScreenSizes(form, ctx);
     shootIcon(form, ctx);
     shootQuestions(form, ctx);
+    shootPrintViews(form, ctx);
     form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
 }
