@@ -24,7 +24,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
@@ -62,7 +61,12 @@ int ticketBoxHeightFor(const QPlainTextEdit* box, int lines)
 }  // namespace
 
 Form1::Form1(const QString& appFolder, QWidget* parent)
-    : QMainWindow(parent), m_appFolder(QDir(appFolder).absolutePath())
+    : Form1(archive::portableFolders(appFolder), parent)
+{
+}
+
+Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
+    : QMainWindow(parent), m_folders(folders)
 {
     fonts::installSubstitutions();
     setObjectName(QStringLiteral("Form1"));
@@ -317,22 +321,22 @@ void Form1::startUp()
 
 void Form1::LoadLow()
 {
-    const std::optional<QString> text = archive::readLowText(m_appFolder);
+    const std::optional<QString> text = archive::readLowText(shareFolder());
     if (text) {
         Low3 = *text;
         return;
     }
-    // The rules text belongs beside the program; say so instead of showing nothing.
+    // The rules text comes with the program; say where it belongs instead of showing nothing.
     Low3 = QStringLiteral("错误提示：BR   找不到或无法读取规则文件 ")
-           + messages::shownPath(m_appFolder, QStringLiteral("low.txt"))
-           + QStringLiteral(" ，请把它放回程序所在的文件夹。");
+           + messages::shownPath(shareFolder(), QStringLiteral("low.txt"))
+           + QStringLiteral(" ，请把它放回这个位置。");
 }
 
 void Form1::LoadAll()
 {
-    Addtime3 = archive::readTimeText(m_appFolder, archive::timeFileNameFor(NowOpenFile));
+    Addtime3 = archive::readTimeText(dataFolder(), archive::timeFileNameFor(NowOpenFile));
     Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));
-    const archive::SlotText slot = archive::readSlotData(m_appFolder, NowOpenFile);
+    const archive::SlotText slot = archive::readSlotData(dataFolder(), NowOpenFile);
     AllNum3 = slot.text;
     AllList = slot.lineCount;
     Text88->setCrlfText(AllNum3);
@@ -345,7 +349,7 @@ void Form1::LoadAll()
 bool Form1::saveallnum(QString& Content)
 {
     const archive::SaveResult result = archive::saveSlot(
-        m_appFolder, NowOpenFile, Content, archive::currentDateTimeText());
+        dataFolder(), NowOpenFile, Content, archive::currentDateTimeText());
     Content = result.content;
     if (result.dataSaved) {
         SaveOK = Content;
@@ -359,7 +363,7 @@ bool Form1::saveallnum(QString& Content)
                     + (result.dataSaved ? QStringLiteral("已保存，但保存时间没能写入：")
                                         : QStringLiteral("没有保存，文件无法写入："))
                     + QStringLiteral("BR   ") + failure
-                    + QStringLiteral("BR   请检查程序所在的文件夹是否可写、磁盘是否已满。"));
+                    + QStringLiteral("BR   ") + messages::writableFolderAdvice(dataFolder()));
     }
     return result.dataSaved;
 }
@@ -369,12 +373,14 @@ bool Form1::saveallnum(QString& Content)
 template <typename W, typename... Args>
 static W& loaded(QPointer<W>& window, Args&&... args)
 {
-    if (!window)
+    // A window closed by its close button is deleted only when the event loop runs;
+    // until then a fresh one stands in for it.
+    if (!window || window->isUnloaded())
         window = new W(std::forward<Args>(args)...);
     return *window;
 }
 
-ShowText1& Form1::messageWindow() { return loaded(m_showText1, m_appFolder, this); }
+ShowText1& Form1::messageWindow() { return loaded(m_showText1, dataFolder(), this); }
 Load2& Form1::archiveWindow() { return loaded(m_load2, *this, this); }
 AutoCode1& Form1::generatorWindow() { return loaded(m_autoCode1, *this, this); }
 editX1& Form1::rowEditorWindow() { return loaded(m_editX1, *this, this); }
@@ -390,7 +396,7 @@ void Form1::showMessage(const QString& text)
 
 void Form1::playCue(const QString& cueLiteral)
 {
-    cues::play(m_appFolder, cueLiteral);
+    cues::play(shareFolder(), cueLiteral);
 }
 
 bool Form1::isUnsaved() const
@@ -436,14 +442,10 @@ bool Form1::confirmClose()
         return true;
     playCue(cues::kUnsaved);
     const QString slotDigit = NowOpenFile.right(5).left(1);
-    QMessageBox box(QMessageBox::Question, QStringLiteral("彩票未保存"),
+    return askYesNo(this, QStringLiteral("ExitGuard"), QStringLiteral("彩票未保存"),
                     QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0") + slotDigit
                         + QStringLiteral("”，您真的要强制退出吗？"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setObjectName(QStringLiteral("ExitGuard"));
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setFont(fonts::font(fonts::kSong, 14));
-    return box.exec() == QMessageBox::Yes;
+                    true);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

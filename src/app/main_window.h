@@ -4,6 +4,8 @@
 // generator, the editing tools, printing) are defined in that subsystem's folder.
 #pragma once
 
+#include "archive/app_folders.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -27,6 +29,8 @@ class Form1 : public QMainWindow {
 public:
     // Runs the start-up; appFolder is the folder of the slot files, sound/ and low.txt.
     explicit Form1(const QString& appFolder, QWidget* parent = nullptr);
+    // Runs the start-up with the slot files in folders.data, sound/ and low.txt in folders.share.
+    explicit Form1(const archive::AppFolders& folders, QWidget* parent = nullptr);
     ~Form1() override;
 
     // ---- shared state ----
@@ -96,11 +100,12 @@ public:
     editLV& countDialog();
 
     // ---- helpers for the handlers ----
-    const QString& appFolder() const { return m_appFolder; }
+    const QString& dataFolder() const { return m_folders.data; }    // the slot files
+    const QString& shareFolder() const { return m_folders.share; }  // sound/, low.txt
     // ShowTextWord of the message window with a copy of the text (modal).
     void showMessage(const QString& text);
     void playCue(const QString& cueLiteral);
-    // The ticket box text without markers differs from SaveOK.
+    // The ticket box holds other tickets than SaveOK (its display form does not count).
     bool isUnsaved() const;
     // Enables or disables the 36 number buttons (in index order) and "←".
     void setPadEnabled(bool enabled);
@@ -155,7 +160,7 @@ private:
     // Exit guard: true when the window may close.
     bool confirmClose();
 
-    QString m_appFolder;
+    archive::AppFolders m_folders;
     QPointer<ShowText1> m_showText1;
     QPointer<Load2> m_load2;
     QPointer<AutoCode1> m_autoCode1;

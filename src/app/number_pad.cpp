@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <limits>
 
 using tickets::kCrLf;
@@ -177,7 +178,8 @@ void Form1::Command5_Click()
         NowIsJi = minusOne(NowIsJi);
         Label9->setText(QStringLiteral("删除") + n(AllList) + QStringLiteral("行第") + n(NowIsJi + 1)
                         + QStringLiteral("个号码 .."));
-        text = text.left(text.size() - 4) + kMarker;
+        // A text shorter than four characters loses all of it.
+        text = text.left(std::max(0, int(text.size()) - 4)) + kMarker;
         if (NowIsJi <= 0) {
             // The first number of a line went: the marker ends the previous line.
             NowIsJi = 7;

@@ -1,7 +1,10 @@
 #include "app/widgets.h"
 
+#include "app/fonts.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -51,6 +54,16 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
     return label;
 }
 
+bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,
+              bool yesIsDefault)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(name);
+    box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
+    box.setFont(fonts::font(fonts::kSong, 14));
+    return box.exec() == QMessageBox::Yes;
+}
+
 QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
                         QWidget* parent)
 {
@@ -63,6 +76,24 @@ QPushButton* makeButton(const QString& name, const QString& text, const QFont& f
 }
 
 namespace {
+// A modifier pressed alone types nothing (Shift also switches the input method), so the
+// boxes that answer key presses let it pass without a word.
+bool isModifierAlone(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Length a CR LF text has in the widget, where each CR LF is one character.
 int widgetLengthOf(const QString& crlf)
 {
@@ -97,7 +128,8 @@ void PadLineEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    emit keyDown(event->key());
+    if (!isModifierAlone(event->key()))
+        emit keyDown(event->key());
 }
 
 // ---- TicketBox ----
@@ -204,7 +236,8 @@ void TicketBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
-    emit keyDown(event->key());
+    if (!isModifierAlone(event->key()))
+        emit keyDown(event->key());
 }
 
 void TicketBox::mouseReleaseEvent(QMouseEvent* event)
@@ -232,6 +265,7 @@ void SecondaryWindow::closeEvent(QCloseEvent* event)
     event->accept();
     onCloseButton();
     hide();
+    m_unloaded = true;
     deleteLater();
 }
 

@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 
 // A single-line box filled by on-screen buttons. While read-only, a key press is
-// reported and never changes the text.
+// reported (a modifier key alone is not) and never changes the text.
 class PadLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -46,7 +46,8 @@ public:
     // The caret at (CR LF text length − k), clamped to the text; k counts CR LF as two.
     void setCaretFromEnd(int k);
 
-    // Locked: no typing; clicks and key presses are reported (the normal state).
+    // Locked: no typing; clicks and key presses (but a modifier key alone) are reported
+    // (the normal state).
     void setLocked(bool locked);
     bool isLocked() const { return m_locked; }
 
@@ -78,13 +79,24 @@ class SecondaryWindow : public QDialog {
 public:
     explicit SecondaryWindow(QWidget* parent = nullptr);
 
+    // Closed by its close button: it only waits to be deleted and must not be used again.
+    bool isUnloaded() const { return m_unloaded; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // Esc unloads like the close button (never leaves a half-set window loaded).
     void keyPressEvent(QKeyEvent* event) override;
     // Called by the close button before the window is unloaded.
     virtual void onCloseButton() {}
+
+private:
+    bool m_unloaded = false;
 };
+
+// A modal Yes/No question named `name`, in the program's font; true when Yes is chosen.
+// `yesIsDefault` says which answer Enter gives.
+bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,
+              bool yesIsDefault);
 
 // Named controls for the windows' layouts.
 QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, QWidget* parent);

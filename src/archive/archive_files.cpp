@@ -155,7 +155,7 @@ QString savedStatusText(const QString& slotNumber)
 
 bool isUnsaved(const QString& boxText, const QString& saveOK)
 {
-    return tickets::removeMarkers(boxText) != saveOK;
+    return !tickets::sameTickets(boxText, saveOK);
 }
 
 std::optional<QString> readLowText(const QString& folder)

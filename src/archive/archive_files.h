@@ -1,4 +1,4 @@
-// The six archive slots beside the program: "Save0N.txt" holds the ticket data text,
+// The six archive slots in the data folder: "Save0N.txt" holds the ticket data text,
 // "tN.txt" the date-time text of its last save; "low.txt" holds the rules text.
 // Files are read in the system's encoding (GB18030 when that does not decode cleanly)
 // and written atomically with CR LF line ends.
@@ -65,7 +65,8 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
 // "彩票数据已保存 (03存档)".
 QString savedStatusText(const QString& slotNumber);
 
-// The ticket data is unsaved when the box text without markers differs from the snapshot.
+// The ticket data is unsaved when the box holds other tickets than the snapshot; its
+// display form (markers, the spaces a check adds, dropped empty lines) does not count.
 bool isUnsaved(const QString& boxText, const QString& saveOK);
 
 // Each line of the rules text followed by CR LF; std::nullopt when missing or unreadable.

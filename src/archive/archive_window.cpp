@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
+#include "messages/message_text.h"
 #include "tickets/ticket_text.h"
 
 #include <QDir>
@@ -112,13 +113,15 @@ void Load2::fall1()
             Command1[i]->setEnabled(saving);
         }
         const QString time =
-            archive::readTimeFirstLine(m_main.appFolder(), archive::timeFileName(i));
+            archive::readTimeFirstLine(m_main.dataFolder(), archive::timeFileName(i));
         Label1[i]->setText(slotCaption(i, time));
     }
 }
 
 void Load2::Command1_Click(int Index)
 {
+    if (nowDoing1 == 0 && !replaceUnsavedAgreed(Index))
+        return;
     for (QPushButton* button : Command1)
         button->setEnabled(false);
     QString failure;
@@ -132,25 +135,35 @@ void Load2::Command1_Click(int Index)
         m_main.showMessage(failure);
 }
 
+bool Load2::replaceUnsavedAgreed(int Index)
+{
+    if (!m_main.isUnsaved())
+        return true;
+    return askYesNo(this, QStringLiteral("OpenGuard"), QStringLiteral("彩票未保存"),
+                    QStringLiteral("当前彩票号码没有保存，打开存档0%1会替换掉它们，确定要打开吗？")
+                        .arg(Index),
+                    false);
+}
+
 QString Load2::saveIntoSlot(int Index)
 {
-    // The box itself is tidied too, so that it shows what the slot holds.
-    QString boxText = m_main.Text88->crlfText();
-    if (!boxText.isEmpty()) {
-        boxText = tickets::collapseSpaces(boxText, 5);
-        m_main.Text88->setCrlfText(boxText);
-    }
+    // The box itself is tidied too, so that it shows what the slot holds. The slot gets
+    // the box's own text, cleaned once, so that no mark can take a space with it.
+    const QString boxText = m_main.Text88->crlfText();
+    if (!boxText.isEmpty())
+        m_main.Text88->setCrlfText(tickets::collapseSpaces(boxText, 5));
     const QString dataFile = archive::dataFileName(Index);
     const QString dateTime = archive::currentDateTimeText();
     const archive::SaveResult result =
-        archive::saveSlot(m_main.appFolder(), dataFile, boxText, dateTime);
+        archive::saveSlot(m_main.dataFolder(), dataFile, boxText, dateTime);
     const QString slotName = QStringLiteral("存档0%1").arg(Index);
     if (!result.dataSaved) {
         // Nothing was written: the current slot and the saved snapshot stay as they were.
         m_main.Label9->setText(QStringLiteral("彩票数据未能保存 .."));
         return QStringLiteral("错误提示：BR   彩票数据没有另存到") + slotName
                + QStringLiteral("，文件无法写入：BR   ") + result.data.error
-               + QStringLiteral("BR   当前存档没有改变。请检查程序所在的文件夹是否可写、磁盘是否已满。");
+               + QStringLiteral("BR   当前存档没有改变。")
+               + messages::writableFolderAdvice(m_main.dataFolder());
     }
     m_main.Label9->setText(archive::savedStatusText(archive::slotNumberText(dataFile)));
     m_main.Addtime3 = dateTime;
@@ -160,23 +173,23 @@ QString Load2::saveIntoSlot(int Index)
     if (!result.ok())
         return QStringLiteral("错误提示：BR   彩票数据已另存到") + slotName
                + QStringLiteral("，但保存时间没能写入：BR   ") + result.time.error
-               + QStringLiteral("BR   请检查程序所在的文件夹是否可写、磁盘是否已满。");
+               + QStringLiteral("BR   ") + messages::writableFolderAdvice(m_main.dataFolder());
     return QString();
 }
 
 QString Load2::openSlot(int Index)
 {
     const QString dataFile = archive::dataFileName(Index);
-    const QFileInfo info(archive::filePath(m_main.appFolder(), dataFile));
+    const QFileInfo info(archive::filePath(m_main.dataFolder(), dataFile));
     if (info.exists() && (!info.isFile() || !info.isReadable())) {
         // Opening it as empty would let the next save overwrite tickets that are still there.
         return QStringLiteral("错误提示：BR   存档0%1的数据文件无法读取，没有打开：BR   ").arg(Index)
                + QDir::toNativeSeparators(info.absoluteFilePath())
                + QStringLiteral("BR   当前存档和彩票号码都没有改变。");
     }
-    m_main.Addtime3 = archive::readTimeText(m_main.appFolder(), archive::timeFileName(Index));
+    m_main.Addtime3 = archive::readTimeText(m_main.dataFolder(), archive::timeFileName(Index));
     m_main.Label11->setText(dataTimeLine(m_main.Addtime3));
-    const archive::SlotText slot = archive::readSlotData(m_main.appFolder(), dataFile);
+    const archive::SlotText slot = archive::readSlotData(m_main.dataFolder(), dataFile);
     m_main.AllList = slot.lineCount;
     m_main.AllNum3 = slot.text;
     m_main.Text88->setCrlfText(m_main.AllNum3);

@@ -41,6 +41,8 @@ private:
     QString saveIntoSlot(int Index);
     // A data file that exists but cannot be read is not opened.
     QString openSlot(int Index);
+    // True when nothing unsaved is in the box, or the user agrees to replace it.
+    bool replaceUnsavedAgreed(int Index);
     void resetToOpenMode();
 
     Form1& m_main;

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/widgets.h"
+#include "archive/archive_files.h"
 #include "editing/count_dialog.h"
 #include "editing/reformat.h"
 #include "editing/row_editor_window.h"
@@ -33,19 +34,15 @@ void switchFreeEditOn(Form1& f)
 void switchFreeEditOff(Form1& f)
 {
     const editing::ReformatResult result = editing::reformat(f.Text88->crlfText());
-    if (result.validated) {
-        QString text = result.text;
-        if (f.Input2W == 88)
-            text += tickets::kMarker;
-        f.Text88->setCrlfText(text);
-        f.NowIsJi = 7;
-        f.AllList = result.keptLines;
-        if (f.Input2W == 88)
-            f.putTicketCaretBeforeMarker();
-    } else {
-        // No line break at all: only the markers go, the counters stay.
-        f.Text88->setCrlfText(result.text);
-    }
+    const bool marker = result.validated && f.Input2W == 88;
+    f.Text88->setCrlfText(marker ? result.text + tickets::kMarker : result.text);
+    if (marker)
+        f.putTicketCaretBeforeMarker();
+    // The counters follow the text as a load derives them, so the next number goes
+    // where the text says.
+    const archive::SlotText counted = archive::parseDataFileLines(archive::textLines(result.text));
+    f.AllList = counted.lineCount;
+    f.NowIsJi = counted.lastLineCount.value_or(0);
     if (f.Input2W != 999)
         f.setPadEnabled(true);
     f.Command1->setEnabled(true);
@@ -80,6 +77,8 @@ void Form1::editX_Click()
 
 void Form1::t34534_Click()
 {
-    countDialog().exec();
+    editLV& dialog = countDialog();
+    dialog.NewValue1();  // the counters as they are now, not as the dialog last saw them
+    dialog.exec();
     countDialog().NewValue1();
 }

@@ -3,6 +3,8 @@
 #include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
 
+#include <algorithm>
+
 namespace editing {
 
 namespace {
@@ -37,10 +39,55 @@ bool inNumberRange(const QString& field)
     return tickets::toInt16Rounded(field, &value) && value >= 1 && value <= tickets::kHighestNumber;
 }
 
-// Rebuilds one line from its first seven fields, or returns false when it has fewer.
+// Spaces, tabs, the full-width space and the commas of chats and web pages.
+bool isSeparator(QChar c)
+{
+    switch (c.unicode()) {
+    case ' ':
+    case '\t':
+    case 0x3000:  // full-width space
+    case ',':
+    case 0xFF0C:  // "，"
+    case 0x3001:  // "、"
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The numbers of a line: a run of separators stands between two numbers, separators at
+// either end count for nothing, and a single digit 1..9 is written with its leading zero.
+QStringList lineNumbers(QStringView line)
+{
+    QStringList numbers;
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n) {
+        while (i < n && isSeparator(line[i]))
+            ++i;
+        const qsizetype start = i;
+        while (i < n && !isSeparator(line[i]))
+            ++i;
+        if (i == start)
+            break;
+        QString number = line.mid(start, i - start).toString();
+        if (number.size() == 1 && number[0] >= QLatin1Char('1') && number[0] <= QLatin1Char('9'))
+            number.prepend(QLatin1Char('0'));
+        numbers += number;
+    }
+    return numbers;
+}
+
+// A number the reformat keeps as it stands.
+bool isGoodNumber(const QString& field)
+{
+    return tickets::isNumberField(field) && inNumberRange(field);
+}
+
+// Rebuilds one line from its first seven numbers, or returns false when it has fewer.
 bool rebuildLine(qint64 row, const QString& line, QString& out, QString& report)
 {
-    const QStringList fields = tickets::splitFields(line);
+    const QStringList fields = lineNumbers(line);
     if (fields.size() < kNumbersPerLine) {
         report += deletedLineEntry(row, line);
         return false;
@@ -62,6 +109,19 @@ bool rebuildLine(qint64 row, const QString& line, QString& out, QString& report)
     return true;
 }
 
+// A text without a line break is not validated: nothing is repaired or deleted, since
+// it may be a line still being keyed. A line of good numbers only is written canonically,
+// and the last number always gets its space, so that the next keyed number cannot join it.
+QString tidySingleLine(const QString& text)
+{
+    const QStringList numbers = lineNumbers(text);
+    if (!numbers.isEmpty() && std::all_of(numbers.cbegin(), numbers.cend(), isGoodNumber))
+        return numbers.join(QLatin1Char(' ')) + QLatin1Char(' ');
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char(' ')))
+        return text + QLatin1Char(' ');
+    return text;
+}
+
 }  // namespace
 
 ReformatResult reformat(const QString& boxText)
@@ -69,7 +129,7 @@ ReformatResult reformat(const QString& boxText)
     ReformatResult result;
     const QString text = tickets::removeMarkers(boxText);
     if (!text.contains(tickets::kCrLf)) {
-        result.text = text;
+        result.text = tidySingleLine(text);
         return result;
     }
     result.validated = true;
@@ -84,7 +144,7 @@ ReformatResult reformat(const QString& boxText)
         if (endedByBreak && line.endsWith(QLatin1Char(' ')))
             line.chop(1);
         // Empty and blank lines carry no numbers: they go without a word.
-        if (line.trimmed().isEmpty())
+        if (lineNumbers(line).isEmpty())
             continue;
         if (rebuildLine(i + 1, line, result.text, result.report))
             ++kept;

@@ -1,7 +1,9 @@
 // The free-edit reformat: turns whatever the user typed or pasted into the ticket box
 // back into canonical ticket lines (seven two-digit numbers 01..36, each followed by one
 // space, every line ended by CR LF), repairing bad numbers to 18 and deleting lines with
-// fewer than seven numbers. Every repair is listed in one "BR" report.
+// fewer than seven numbers. Every repair is listed in one "BR" report. Numbers may be
+// separated by any run of spaces, tabs, full-width spaces and commas (", ， 、"), and a
+// single digit 1..9 is read as that number with its leading zero.
 #pragma once
 
 #include <QString>
@@ -10,9 +12,11 @@
 namespace editing {
 
 struct ReformatResult {
-    // False when the text holds no line break at all: it is then left as it is.
+    // False when the text holds no line break at all: it is then neither repaired nor
+    // cut, only written canonically when it holds good numbers only, and given a space
+    // after its last character.
     bool validated = false;
-    // The rebuilt text (validated), or the input without markers (not validated).
+    // The rebuilt text (validated), or the tidied input without markers (not validated).
     QString text;
     // Report entries, each starting with "BRBR"; empty when nothing was repaired.
     QString report;

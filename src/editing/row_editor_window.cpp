@@ -308,17 +308,9 @@ void editX1::Command2_Click()
 
 void editX1::Text_KeyDown(int key)
 {
-    switch (key) {
-    case Qt::Key_Escape:
+    if (key == Qt::Key_Escape) {
         close();  // as everywhere: Esc closes the window
         return;
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-        return;  // a modifier alone is not a typing attempt yet
-    default:
-        break;
     }
     m_main.showMessage(kUseThePad);
     m_main.playCue(cues::kUseButtons);

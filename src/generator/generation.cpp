@@ -68,10 +68,38 @@ quint64 hundredthsHalfUp(double value)
 // zero or below produces nothing.
 int linesFor(int lineCount) { return lineCount == 1 ? 1 : std::max(0, lineCount); }
 
+using Line = std::array<int, kNumbersPerLine>;
+
+// The rejection tests of a value against the numbers before `position` in its line.
+Rejections testAgainstEarlier(const Settings& s, int value, int position, const Line& x)
+{
+    int neighbours = 0;
+    int equals = 0;
+    if (value > 0) {
+        for (int j = 0; j < position; ++j) {
+            if (x[j] <= 0)
+                continue;
+            const int d = value - x[j];
+            neighbours += (d == 1 || d == -1);
+            equals += (d == 0);
+        }
+    }
+    return rejectionTests(neighbours, equals, s.consecutiveLimit, s.equalLimit);
+}
+
+// Whether some number of a finished line fails a test against the numbers before it.
+bool breaksLimits(const Settings& s, const Line& x)
+{
+    for (int position = 0; position < kNumbersPerLine; ++position)
+        if (testAgainstEarlier(s, x[position], position, x).count() > 0)
+            return true;
+    return false;
+}
+
 // One number of a custom line: draws until the value is placed or the budget is spent,
 // then clamps it into 1..36.
-int drawCustomNumber(const Settings& s, int position, const std::array<int, kNumbersPerLine>& x,
-                     RandomSource& random, qint64& attempts)
+int drawCustomNumber(const Settings& s, int position, const Line& x, RandomSource& random,
+                     qint64& attempts)
 {
     const int low = s.low[position];
     const double span = double(s.high[position]) - double(low) + 1.0;
@@ -81,18 +109,7 @@ int drawCustomNumber(const Settings& s, int position, const std::array<int, kNum
         --budget;
         ++attempts;
         value = drawInRange(random.next(), low, span);
-        int neighbours = 0;
-        int equals = 0;
-        if (value > 0) {
-            for (int j = 0; j < position; ++j) {
-                if (x[j] <= 0)
-                    continue;
-                const int d = value - x[j];
-                neighbours += (d == 1 || d == -1);
-                equals += (d == 0);
-            }
-        }
-        const Rejections t = rejectionTests(neighbours, equals, s.consecutiveLimit, s.equalLimit);
+        const Rejections t = testAgainstEarlier(s, value, position, x);
         if (budget > 1) {
             if (t.count() > 0)
                 value = 0;
@@ -235,14 +252,16 @@ Output generateCustom(const Settings& settings, RandomSource& random, const Capt
     const bool oneLine = settings.lineCount == 1;
     Output out;
     out.text.reserve(lines * (kNumbersPerLine * 3 + 2));
+    qint64 broken = 0;
     for (int k = 1; k <= lines; ++k) {
-        std::array<int, kNumbersPerLine> x{};
+        Line x{};
         for (int position = 0; position < kNumbersPerLine; ++position) {
             x[position] = drawCustomNumber(settings, position, x, random, out.attempts);
             out.text += texts[x[position]];
             if (oneLine && caption)
                 caption(numberCaption(position));
         }
+        broken += breaksLimits(settings, x);
         if (!oneLine) {
             out.text += tickets::kCrLf;
             if (caption)
@@ -250,6 +269,7 @@ Output generateCustom(const Settings& settings, RandomSource& random, const Capt
         }
     }
     out.lines = qint16(lines);
+    out.brokenLines = tickets::clampToInt16(broken);
     return out;
 }
 

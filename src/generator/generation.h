@@ -53,6 +53,9 @@ struct Output {
     QString text;         // the ticket lines
     qint16 lines = 0;     // lines produced
     qint64 attempts = 0;  // draws of a number (nudges not counted)
+    // Custom mode: lines in which some number, as placed, fails a rejection test against
+    // the earlier numbers of its line (left by a nudge or the clamp when the budget ran out).
+    qint16 brokenLines = 0;
 };
 
 // Receives each progress caption at the moment the run sets it.

@@ -516,7 +516,12 @@ void AutoCode1::runCustom(const Settings& settings)
     const bool saved =
         handOver(out, QStringLiteral("自定分散随机码已生成"), QStringLiteral("自定分散随机码已生成"));
     Command2_Click();
-    if (saved)
+    if (!saved)
+        return;
+    if (out.brokenLines > 0)
+        m_main.Label9->setText(QStringLiteral("已生成并保存，但有%1组含重复或相邻号码，建议加大重新获取次数 ..")
+                                   .arg(out.brokenLines));
+    else
         m_main.Label9->setText(QStringLiteral("随机码成功生成并保存，打印拿去购买吧 .."));
 }
 

@@ -11,19 +11,25 @@ QString brToLineBreaks(QString text)
     return text.replace(QStringLiteral("BR"), tickets::kCrLf);
 }
 
-QString shownPath(const QString& appFolder, const QString& fileName)
+QString shownPath(const QString& folder, const QString& fileName)
 {
-    return QDir::toNativeSeparators(QDir(appFolder).filePath(fileName));
+    return QDir::toNativeSeparators(QDir(folder).filePath(fileName));
 }
 
-QString usageText(const QString& appFolder)
+QString writableFolderAdvice(const QString& dataFolder)
+{
+    return QStringLiteral("请检查文件夹 ") + QDir::toNativeSeparators(dataFolder)
+           + QStringLiteral(" 是否可写、磁盘是否已满。");
+}
+
+QString usageText(const QString& dataFolder)
 {
     QString text = QStringLiteral(
         "使用说明：BR    本软件用了大字体，照顾视力不好的中老年用户使用，年轻人可能觉得字太大了点；"
         "部分需要输入数据的地方都设有数字按钮，方便一些懒人和无键盘的触摸屏笔记本电脑使用。原规正传，"
         "比如你买了很多36选7的彩票，可以找空先把所有的票上的号码在这里填好，7个两位的数字占一行，"
         "换行分隔，填写就点右下角“检查中奖 保存数据”按钮保存数据到文本文件(默认")
-        + shownPath(appFolder, QStringLiteral("Save00.txt"))
+        + shownPath(dataFolder, QStringLiteral("Save00.txt"))
         + QStringLiteral(
             ")，到了开奖日，一般是每周一、三、五，点查询找到官网上最新的开奖号码，"
             "填上开奖号码即可方便地进行快速对奖，中奖立刻知道，不用怕一时不小心把中奖的看漏了，"

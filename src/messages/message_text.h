@@ -9,10 +9,13 @@ namespace messages {
 QString brToLineBreaks(QString text);
 
 // The usage text of the message window, naming the default data file in the
-// application folder (shown with the platform's separators).
-QString usageText(const QString& appFolder);
+// data folder (shown with the platform's separators).
+QString usageText(const QString& dataFolder);
 
-// A file of the application folder as the user reads its path: native separators.
-QString shownPath(const QString& appFolder, const QString& fileName);
+// A file of a folder as the user reads its path: native separators.
+QString shownPath(const QString& folder, const QString& fileName);
+
+// The advice after a failed save, naming the folder the slot files are written to.
+QString writableFolderAdvice(const QString& dataFolder);
 
 }  // namespace messages

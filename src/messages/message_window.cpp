@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-ShowText1::ShowText1(const QString& appFolder, QWidget* parent) : SecondaryWindow(parent)
+ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWindow(parent)
 {
     setObjectName(QStringLiteral("ShowText1"));
     setWindowTitle(QStringLiteral("HELP - (关闭:双击文字/ESC键/空格键)"));
@@ -27,7 +27,7 @@ ShowText1::ShowText1(const QString& appFolder, QWidget* parent) : SecondaryWindo
     resize(fonts::px(900), fonts::px(560));
 
     // Load step: the usage text, naming the default data file.
-    readme1 = messages::usageText(appFolder);
+    readme1 = messages::usageText(dataFolder);
     Text1->setPlainText(toWidgetText(readme1));
 }
 

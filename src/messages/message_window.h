@@ -10,7 +10,7 @@ class QPlainTextEdit;
 class ShowText1 : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit ShowText1(const QString& appFolder, QWidget* parent = nullptr);
+    explicit ShowText1(const QString& dataFolder, QWidget* parent = nullptr);
 
     // Shows the message modally; on return TextWrod1 holds the converted text.
     // An empty message is not shown.

@@ -41,13 +41,13 @@ void setPlayer(Player* player)
     current() = player;
 }
 
-void play(const QString& appFolder, const QString& cueLiteral)
+void play(const QString& shareFolder, const QString& cueLiteral)
 {
     qCInfo(lottoSound).noquote() << cueLiteral;
     // The literal carries "\" separators and a leading one; QDir builds the real path.
     QString relative = cueLiteral;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QString path = QDir::cleanPath(appFolder + relative);
+    const QString path = QDir::cleanPath(shareFolder + relative);
     static SystemPlayer systemPlayer;
     Player* player = current() ? current() : &systemPlayer;
     player->play(path);

@@ -1,4 +1,4 @@
-// Short spoken cues: MP3 files under the application folder's "sound" folder,
+// Short spoken cues: MP3 files under the share folder's "sound" folder,
 // played by another program, hidden and asynchronous. Every failure is ignored.
 #pragma once
 
@@ -22,7 +22,7 @@ public:
 // nullptr restores the system player. The caller keeps ownership.
 void setPlayer(Player* player);
 
-// Logs the cue literal to "lotto.sound", then plays application folder + literal.
-void play(const QString& appFolder, const QString& cueLiteral);
+// Logs the cue literal to "lotto.sound", then plays share folder + literal.
+void play(const QString& shareFolder, const QString& cueLiteral);
 
 }  // namespace cues

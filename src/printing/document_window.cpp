@@ -4,6 +4,7 @@
 #include "app/widgets.h"
 #include "printing/word_processor.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -12,10 +13,12 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -27,6 +30,8 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <iterator>
 
 namespace {
 
@@ -129,9 +134,23 @@ QFont controlFont()
     return fonts::font(fonts::kHei, 16, true);
 }
 
+// The sizes the sheet is shown at, as factors of its printed size. It opens at twice
+// that: 10 points on paper read well, on a screen they are too small for most buyers.
+constexpr double kZoomSteps[] = {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0};
+constexpr int kZoomStepCount = int(std::size(kZoomSteps));
+constexpr int kOpeningZoomStep = 3;
+
+// How a print went, in the status bar's words: the printer's name, or the file's.
+QString printerLabel(const QPrinter& printer)
+{
+    return printer.outputFileName().isEmpty() ? printer.printerName()
+                                              : QDir::toNativeSeparators(printer.outputFileName());
+}
+
 }  // namespace
 
-DocumentWindow::DocumentWindow(QWidget* parent) : QMainWindow(parent)
+DocumentWindow::DocumentWindow(QWidget* parent)
+    : QMainWindow(parent), m_zoomStep(kOpeningZoomStep)
 {
     setObjectName(QStringLiteral("PrintDocument"));
     m_font = sheetFont(sheetFamily(QStringLiteral("黑体")), 10);
@@ -152,29 +171,35 @@ void DocumentWindow::buildControls()
     auto* layout = new QVBoxLayout(central);
 
     auto* buttons = new QHBoxLayout;
-    m_printButton = new QPushButton(QStringLiteral("打印"), central);
-    m_printButton->setObjectName(QStringLiteral("PrintButton"));
-    m_printButton->setToolTip(QStringLiteral("在默认打印机上打印"));
-    m_dialogButton = new QPushButton(QStringLiteral("选择打印机 Ctrl+P"), central);
-    m_dialogButton->setObjectName(QStringLiteral("PrintDialogButton"));
-    m_pdfButton = new QPushButton(QStringLiteral("导出PDF"), central);
-    m_pdfButton->setObjectName(QStringLiteral("ExportPdfButton"));
-    m_pdfButton->setToolTip(QStringLiteral("保存为PDF文件，可拿到别处打印或发给彩票店"));
-    for (QPushButton* b : {m_printButton, m_dialogButton, m_pdfButton}) {
+    // Large buttons, in a row: printing on the left, the zoom on the right.
+    const auto addButton = [&](const char* name, const QString& text, const QString& tip) {
+        auto* b = new QPushButton(text, central);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
         b->setFont(controlFont());
-        b->setMinimumHeight(fonts::px(48));
+        b->setMinimumSize(fonts::px(96), fonts::px(48));
         buttons->addWidget(b);
-    }
+        return b;
+    };
+    m_printButton = addButton("PrintButton", QStringLiteral("打印"), QStringLiteral("在默认打印机上打印"));
+    m_previewButton = addButton("PreviewButton", QStringLiteral("打印预览"),
+                                QStringLiteral("先看看打印出来的样子"));
+    m_dialogButton = addButton("PrintDialogButton", QStringLiteral("选择打印机 Ctrl+P"), QString());
+    m_pdfButton = addButton("ExportPdfButton", QStringLiteral("导出PDF"),
+                            QStringLiteral("保存为PDF文件，可拿到别处打印或发给彩票店"));
     buttons->addStretch();
+    m_zoomOutButton = addButton("ZoomOutButton", QStringLiteral("缩小"),
+                                QStringLiteral("屏幕上的字缩小 (Ctrl+减号)，打印大小不变"));
+    m_zoomInButton = addButton("ZoomInButton", QStringLiteral("放大"),
+                               QStringLiteral("屏幕上的字放大 (Ctrl+加号)，打印大小不变"));
     layout->addLayout(buttons);
 
     DocumentText = new QTextEdit(central);
     DocumentText->setObjectName(QStringLiteral("DocumentText"));
     DocumentText->setAcceptRichText(false);
     DocumentText->setLineWrapMode(QTextEdit::NoWrap);
-    DocumentText->document()->setDefaultFont(m_font);
-    DocumentText->setCurrentFont(m_font);
     DocumentText->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+    DocumentText->viewport()->installEventFilter(this);
     layout->addWidget(DocumentText, 1);
     setCentralWidget(central);
 
@@ -187,15 +212,28 @@ void DocumentWindow::buildControls()
     connect(m_printButton, &QPushButton::clicked, this, &DocumentWindow::printToDefaultPrinter);
     connect(m_dialogButton, &QPushButton::clicked, this, &DocumentWindow::showPrintDialog);
     connect(m_pdfButton, &QPushButton::clicked, this, &DocumentWindow::chooseAndExportPdf);
-    auto* printKey = new QShortcut(QKeySequence::Print, this);
-    connect(printKey, &QShortcut::activated, this, &DocumentWindow::showPrintDialog);
+    connect(m_previewButton, &QPushButton::clicked, this, &DocumentWindow::showPreview);
+    connect(m_zoomInButton, &QPushButton::clicked, this, &DocumentWindow::zoomIn);
+    connect(m_zoomOutButton, &QPushButton::clicked, this, &DocumentWindow::zoomOut);
+    addShortcuts();
+    applyZoom();
+}
+
+void DocumentWindow::addShortcuts()
+{
+    const auto add = [this](const QKeySequence& keys, void (DocumentWindow::*action)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+    };
+    add(QKeySequence::Print, &DocumentWindow::showPrintDialog);
+    add(QKeySequence::ZoomIn, &DocumentWindow::zoomIn);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), &DocumentWindow::zoomIn);  // "+" without Shift
+    add(QKeySequence::ZoomOut, &DocumentWindow::zoomOut);
 }
 
 void DocumentWindow::setInsertionFontName(const QString& face)
 {
     m_font.setFamily(sheetFamily(face));
-    DocumentText->document()->setDefaultFont(m_font);
-    DocumentText->setCurrentFont(m_font);
+    applyZoom();
 }
 
 void DocumentWindow::setInsertionFontSize(double points)
@@ -203,8 +241,7 @@ void DocumentWindow::setInsertionFontSize(double points)
     if (points <= 0)
         return;
     m_font.setPointSizeF(points);
-    DocumentText->document()->setDefaultFont(m_font);
-    DocumentText->setCurrentFont(m_font);
+    applyZoom();
 }
 
 void DocumentWindow::setInsertionAlignment(Qt::Alignment alignment)
@@ -214,19 +251,94 @@ void DocumentWindow::setInsertionAlignment(Qt::Alignment alignment)
 
 void DocumentWindow::insertText(const QString& text)
 {
-    DocumentText->setCurrentFont(m_font);
-    applyLineHeight();
     DocumentText->insertPlainText(toWidgetText(text));
+    applyZoom();
+    m_shownText = DocumentText->toPlainText();
+    // The sheet is read from its beginning: the caret goes there, and the view with it.
+    DocumentText->moveCursor(QTextCursor::Start);
 }
 
-void DocumentWindow::applyLineHeight()
+bool DocumentWindow::editedSinceShown() const
 {
-    // The paragraphs the insertion creates take the format of the one at the cursor.
-    QTextBlockFormat format;
-    format.setLineHeight(QFontInfo(m_font).pixelSize(), QTextBlockFormat::FixedHeight);
-    QTextCursor cursor = DocumentText->textCursor();
-    cursor.mergeBlockFormat(format);
-    DocumentText->setTextCursor(cursor);
+    return DocumentText->toPlainText() != m_shownText;
+}
+
+double DocumentWindow::zoom() const
+{
+    return kZoomSteps[m_zoomStep];
+}
+
+void DocumentWindow::zoomIn()
+{
+    m_zoomStep = qMin(m_zoomStep + 1, kZoomStepCount - 1);
+    applyZoom();
+}
+
+void DocumentWindow::zoomOut()
+{
+    m_zoomStep = qMax(m_zoomStep - 1, 0);
+    applyZoom();
+}
+
+void DocumentWindow::applyZoom()
+{
+    QFont shown = m_font;
+    shown.setPointSizeF(m_font.pointSizeF() * zoom());
+    QTextCharFormat chars;
+    chars.setFont(shown);
+    // Lines of one em, so the vertical rules of the box join at every size.
+    QTextBlockFormat lines;
+    lines.setLineHeight(QFontInfo(shown).pixelSize(), QTextBlockFormat::FixedHeight);
+
+    // A size is not an edit: it never enters the undo history.
+    QTextDocument* document = DocumentText->document();
+    document->setUndoRedoEnabled(false);
+    document->setDefaultFont(shown);
+    QTextCursor all(document);
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(chars);
+    all.mergeBlockFormat(lines);
+    document->setUndoRedoEnabled(true);
+    DocumentText->setCurrentCharFormat(chars);  // what the user types next
+    m_zoomOutButton->setEnabled(m_zoomStep > 0);
+    m_zoomInButton->setEnabled(m_zoomStep < kZoomStepCount - 1);
+}
+
+bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == DocumentText->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            const int turn = wheel->angleDelta().y();
+            if (turn > 0)
+                zoomIn();
+            else if (turn < 0)
+                zoomOut();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event)
+{
+    if (editedSinceShown() && !confirmDiscardEdits()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+bool DocumentWindow::confirmDiscardEdits()
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("关闭打印单"),
+                    QStringLiteral("打印单已经修改过（例如写上了联系方式），关闭后这些修改会丢失，"
+                                   "确定要关闭吗？"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("CloseEditedSheet"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setFont(fonts::font(fonts::kSong, 14));
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString DocumentWindow::documentText() const
@@ -261,10 +373,32 @@ void DocumentWindow::showPrintDialog()
     dialog.setWindowTitle(QStringLiteral("打印"));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString name = printer.outputFileName().isEmpty()
-                             ? printer.printerName()
-                             : QDir::toNativeSeparators(printer.outputFileName());
-    printOn(printer, name);
+    printOn(printer, printerLabel(printer));
+}
+
+void DocumentWindow::showPreview()
+{
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (info.isNull())
+        printer.setPageSize(QPageSize(QPageSize::A4));
+    setSheetMargins(printer);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    dialog.setWindowTitle(QStringLiteral("打印预览 - 打印出来的样子"));
+    dialog.resize(size());
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { paintPages(*target, DocumentText->toPlainText(), m_font); });
+    // The dialog's own print button prints and closes it with Accepted.
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    reportPrinted(printerLabel(printer));
+}
+
+void DocumentWindow::reportPrinted(const QString& printerName)
+{
+    qCInfo(lottoPrint).noquote() << "printed on" << printerName;
+    showStatus(QStringLiteral("已送往打印机：") + printerName);
 }
 
 bool DocumentWindow::printOn(QPrinter& printer, const QString& printerName)
@@ -275,8 +409,7 @@ bool DocumentWindow::printOn(QPrinter& printer, const QString& printerName)
                    + QStringLiteral("”无法使用，未能打印：请检查打印机，或点“导出PDF”保存后拿到别处打印"));
         return false;
     }
-    qCInfo(lottoPrint).noquote() << "printed on" << printerName;
-    showStatus(QStringLiteral("已送往打印机：") + printerName);
+    reportPrinted(printerName);
     return true;
 }
 

@@ -1,6 +1,8 @@
 // A document of the order sheet: an editable text in the sheet's font that prints on the
 // default printer, through the print dialog (Ctrl+P), or into a PDF file to be printed
 // elsewhere. It stays open, independent of the main window, until the user closes it.
+// The screen shows the sheet enlarged (zoomed with Ctrl + wheel, Ctrl + plus / minus or
+// the two large buttons); the print keeps the sheet's own size.
 #pragma once
 
 #include <QFont>
@@ -25,7 +27,8 @@ public:
     void setInsertionFontName(const QString& face);
     void setInsertionFontSize(double points);
     void setInsertionAlignment(Qt::Alignment alignment);
-    // Inserts text with CR LF line breaks at the insertion point.
+    // Inserts text with CR LF line breaks at the insertion point, then puts the caret at
+    // the start of the document.
     void insertText(const QString& text);
 
     // The document's text with CR LF line breaks.
@@ -41,20 +44,44 @@ public:
     bool exportPdf(const QString& filePath);
     // Asks for a file name, then exports.
     void chooseAndExportPdf();
+    // The sheet's pages as the printer would print them.
+    void showPreview();
+
+    // How many times its printed size the sheet is shown.
+    double zoom() const;
+    void zoomIn();
+    void zoomOut();
+
+    // The text differs from what the program put into the document.
+    bool editedSinceShown() const;
 
     QTextEdit* DocumentText = nullptr;
     QLabel* statusText = nullptr;
 
+protected:
+    // An edited sheet is closed only after a Yes.
+    void closeEvent(QCloseEvent* event) override;
+    // Ctrl + wheel on the text zooms.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
+    void addShortcuts();
+    // Sets the whole text at the zoomed size, lines one zoomed em high.
+    void applyZoom();
+    bool confirmDiscardEdits();
     // Prints on a prepared printer and reports the outcome (one log line per request).
     bool printOn(QPrinter& printer, const QString& printerName);
     void showStatus(const QString& text);
-    // Lines of one em, so the vertical rules of the box join.
-    void applyLineHeight();
-
+    // One log line and the status for a sheet a printer took.
+    void reportPrinted(const QString& printerName);
     QFont m_font;
+    QString m_shownText;
+    int m_zoomStep;
     QPushButton* m_printButton = nullptr;
     QPushButton* m_dialogButton = nullptr;
     QPushButton* m_pdfButton = nullptr;
+    QPushButton* m_previewButton = nullptr;
+    QPushButton* m_zoomInButton = nullptr;
+    QPushButton* m_zoomOutButton = nullptr;
 };

@@ -34,6 +34,8 @@ QString errorReportMessage(const QString& errorReport);
 
 inline const QString kNothingPrintedStatus = QStringLiteral("打印未执行，至少要1组格式正确的号码..");
 inline const QString kPrintedStatus = QStringLiteral("打印操作已执行..");
+// The sheet reached no printer: the document window stays open for a PDF export.
+inline const QString kNoPrinterStatus = QStringLiteral("打印未执行：没有找到打印机，可在打印窗口里导出PDF ..");
 
 // How the word processor is asked to set the sheet.
 inline const QString kSheetFace = QStringLiteral("黑体");

@@ -19,7 +19,7 @@ void Form1::Command13_Click()
         Label9->setText(printing::kNothingPrintedStatus);
         return;
     }
-    printing::handOver(printing::wordProcessor(),
-                       printing::documentText(sheet, archive::currentDateTimeText()));
-    Label9->setText(printing::kPrintedStatus);
+    const bool printed = printing::handOver(
+        printing::wordProcessor(), printing::documentText(sheet, archive::currentDateTimeText()));
+    Label9->setText(printed ? printing::kPrintedStatus : printing::kNoPrinterStatus);
 }

@@ -56,10 +56,9 @@ public:
             m_document->setWindowTitle(caption);
     }
 
-    void printDocument() override
+    bool printDocument() override
     {
-        if (m_document)
-            m_document->printToDefaultPrinter();
+        return m_document && m_document->printToDefaultPrinter();
     }
 
 private:
@@ -85,7 +84,7 @@ WordProcessor& wordProcessor()
     return installed() ? *installed() : documentWindows;
 }
 
-void handOver(WordProcessor& processor, const QString& documentText)
+bool handOver(WordProcessor& processor, const QString& documentText)
 {
     processor.openVisible();
     processor.newDocument();
@@ -94,7 +93,7 @@ void handOver(WordProcessor& processor, const QString& documentText)
     processor.setLeftAlignment();
     processor.insertText(documentText);
     processor.setCaption(kDocumentCaption);
-    processor.printDocument();
+    return processor.printDocument();
 }
 
 }  // namespace printing

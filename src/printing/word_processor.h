@@ -1,6 +1,7 @@
 // The word processor that shows and prints the order sheet: the few operations the print
 // asks of it, in the order it asks them. The program's own document window implements
-// them; tests install a recorder. Nothing depends on their results.
+// them; tests install a recorder. Only the print's result is used: whether a printer
+// took the sheet.
 #pragma once
 
 #include <QLoggingCategory>
@@ -24,8 +25,9 @@ public:
     // Inserts text (CR LF line breaks) at the insertion point.
     virtual void insertText(const QString& text) = 0;
     virtual void setCaption(const QString& caption) = 0;
-    // Prints the document on the default printer with default settings.
-    virtual void printDocument() = 0;
+    // Prints the document on the default printer with default settings; false when no
+    // printer took it.
+    virtual bool printDocument() = 0;
 };
 
 // Replaces the word processor for the whole program (tests install a recorder);
@@ -34,7 +36,7 @@ void setWordProcessor(WordProcessor* processor);
 WordProcessor& wordProcessor();
 
 // Hands a document text over: a new document in the sheet's font and size, left aligned,
-// the text, the caption, then a print.
-void handOver(WordProcessor& processor, const QString& documentText);
+// the text, the caption, then a print. True when a printer took the sheet.
+bool handOver(WordProcessor& processor, const QString& documentText);
 
 }  // namespace printing

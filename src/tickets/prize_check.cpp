@@ -183,7 +183,7 @@ void checkOneLine(const QString& ticketText, const Draw& draw, PrizeCheck& out)
         return;
     }
     out.winning = 1;
-    out.boxText += QStringLiteral(" 已中奖");
+    out.boxText += kPrizeMark;
     out.message = QStringLiteral("中奖提示：BR   您的彩票中了%1等奖，请自已到官方再校对一下，如算错了造成您的损失，本软件不承担任何责任。")
                       .arg(level);
 }

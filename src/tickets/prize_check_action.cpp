@@ -8,16 +8,15 @@
 void Form1::Command1_Click()
 {
     const tickets::PrizeCheck check = tickets::checkPrizes(Text88->crlfText(), Text0->text());
-    if (check.drawCleared) {
-        Text88->setCrlfText(check.boxBeforeCheck);
-        Text0->clear();
-        NowIsJi2 = 0;
-    } else {
-        Text88->setCrlfText(check.boxText);
-    }
+    Text88->setCrlfText(check.drawCleared ? check.boxBeforeCheck : check.boxText);
     if (!check.cue.isEmpty())
         playCue(check.cue);
     showMessage(check.message);
+    if (check.drawCleared) {
+        // Cleared only after the message, so that the faulty draw is seen while it is read.
+        Text0->clear();
+        NowIsJi2 = 0;
+    }
     if (check.save) {
         QString content = check.saveText;
         saveallnum(content);

@@ -7,11 +7,42 @@ namespace tickets {
 
 QString removeMarkers(const QString& text)
 {
-    if (!text.contains(kMarker))
+    if (!text.contains(kMarker) && !text.contains(kPrizeMark))
         return text;
     QString out = text;
     out.remove(kMarker);
+    out.remove(kPrizeMark);
     return out;
+}
+
+namespace {
+
+// The tickets of a text, one line each: runs of spaces collapsed to one, trailing spaces
+// and empty lines gone.
+QStringList ticketLines(const QString& text)
+{
+    const QString clean = removeMarkers(text);
+    QStringList lines;
+    for (QStringView line : QStringView(clean).split(kCrLf)) {
+        QString tidy;
+        tidy.reserve(line.size());
+        for (const QChar c : line) {
+            if (c != QLatin1Char(' ') || !tidy.endsWith(QLatin1Char(' ')))
+                tidy += c;
+        }
+        while (tidy.endsWith(QLatin1Char(' ')))
+            tidy.chop(1);
+        if (!tidy.isEmpty())
+            lines += tidy;
+    }
+    return lines;
+}
+
+}  // namespace
+
+bool sameTickets(const QString& a, const QString& b)
+{
+    return a == b || ticketLines(a) == ticketLines(b);
 }
 
 QString collapseSpaces(QString text, int passes)

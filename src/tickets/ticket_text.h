@@ -12,8 +12,10 @@ namespace tickets {
 
 inline const QString kCrLf = QStringLiteral("\r\n");
 inline const QChar kMarker = QChar(0x2190);  // "←"
+// Shown after a winning single line; like the input marker it is never part of the tickets.
+inline const QString kPrizeMark = QStringLiteral(" 已中奖");
 
-// The text with every input marker removed, wherever it stands.
+// The text with every input marker and every prize mark removed, wherever they stand.
 QString removeMarkers(const QString& text);
 
 // Replaces every "  " by " ", left to right over non-overlapping pairs, `passes` times.
@@ -21,6 +23,11 @@ QString collapseSpaces(QString text, int passes);
 
 // The prize check and the save clean a text the same way: no marker, five collapsing passes.
 QString cleanTicketText(const QString& text);
+
+// Whether two ticket texts hold the same tickets, whatever their display form: markers
+// are removed, runs of spaces count as one, spaces at the end of a line and empty lines
+// do not count.
+bool sameTickets(const QString& a, const QString& b);
 
 // Splits at every CR LF; empty elements are kept.
 QStringList splitLines(const QString& text);

@@ -25,6 +25,7 @@ private slots:
     void closingWithChangesAsks_data();
     void closingWithChangesAsks();
     void failedSaveIsReportedAndStillUnsaved();
+    void installedFoldersKeepSlotsApartFromTheShare();
     void closingTakesTheOtherWindowsAlong();
     void timerTickAfterADeleteReleasesThePad();
 
@@ -142,9 +143,28 @@ void MainWindowTest::failedSaveIsReportedAndStillUnsaved()
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith(QStringLiteral("错误提示：")));
     QVERIFY2(shown[0].contains(QStringLiteral("Save02.txt")), qPrintable(shown[0]));
+    QVERIFY2(shown[0].contains(QStringLiteral("请检查文件夹 ") + QDir::toNativeSeparators(m_folder->path())),
+             qPrintable(shown[0]));
     form.Text88->setCrlfText(content);
     QVERIFY(!form.close());  // still unsaved: the guard asks, No keeps the window
     QCOMPARE(modals.seen.back().title, QStringLiteral("彩票未保存"));
+}
+
+void MainWindowTest::installedFoldersKeepSlotsApartFromTheShare()
+{
+    CueRecorder cues;
+    TestFolder share;
+    share.write("low.txt", "规则");
+    Form1 form(archive::AppFolders{archive::FolderMode::Installed, m_folder->path(), share.path()});
+    QCOMPARE(form.SaveOK, QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 "));
+    form.LoadLow();
+    QCOMPARE(form.Low3, QStringLiteral("规则\r\n"));
+    QString content = QStringLiteral("11 12 13 ");
+    QVERIFY(form.saveallnum(content));
+    QCOMPARE(m_folder->read("Save00.txt"), QStringLiteral("11 12 13 \r\n"));
+    QVERIFY(!share.exists("Save00.txt"));
+    QVERIFY(form.messageWindow().readme1.contains(
+        QDir::toNativeSeparators(m_folder->filePath("Save00.txt"))));
 }
 
 void MainWindowTest::closingTakesTheOtherWindowsAlong()

@@ -68,6 +68,7 @@ void ArchiveFilesTest::saveCleansTheContent_data()
     QTest::addColumn<QString>("written");
     QTest::newRow("double space") << "01 02  03" << "01 02 03";
     QTest::newRow("marker") << "01 02 ←" << "01 02 ";
+    QTest::newRow("prize mark") << "01 02 03 04 05 06 07  已中奖←" << "01 02 03 04 05 06 07 ";
     QTest::newRow("empty content is one empty line") << "" << "";
 }
 
@@ -165,7 +166,7 @@ void ArchiveFilesTest::failedWriteKeepsTheOldFile()
 void ArchiveFilesTest::unsavedTestIgnoresMarkers()
 {
     QVERIFY(!isUnsaved(QStringLiteral("01 02 ←"), QStringLiteral("01 02 ")));
-    QVERIFY(isUnsaved(QStringLiteral("01 02  ←"), QStringLiteral("01 02 ")));
+    QVERIFY(isUnsaved(QStringLiteral("01 02 03 ←"), QStringLiteral("01 02 ")));
 }
 
 QTEST_APPLESS_MAIN(ArchiveFilesTest)

@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 namespace {
 
@@ -51,10 +50,11 @@ Shown useWindow(Form1& form, ModalWatcher& modals, const QString& entry, int slo
             w->hide();
             return;
         }
-        // Clicked from the window's own event loop, as a user's click would be, so that
-        // a message shown by the click is answered too.
-        auto* button = static_cast<QPushButton*>(child(w, QStringLiteral("Command1(%1)").arg(slot)));
-        QTimer::singleShot(0, button, [button] { button->click(); });
+        // The watcher runs this from a timer event of the window's own loop, as a user's
+        // click would come, so a message shown by the click is answered too; clicking
+        // here, while the watcher counts the window as handled, leaves it no chance to
+        // hide the window first.
+        static_cast<QPushButton*>(child(w, QStringLiteral("Command1(%1)").arg(slot)))->click();
     });
     trigger(&form, entry);
     return s;
@@ -80,6 +80,8 @@ private slots:
     void failedFileChangesNothing_data();
     void failedFileChangesNothing();
     void closeButtonReturnsToOpenMode();
+    void openAsksBeforeReplacingUnsavedLines_data();
+    void openAsksBeforeReplacingUnsavedLines();
 };
 
 void ArchiveWindowTest::preparing_data()
@@ -289,6 +291,51 @@ void ArchiveWindowTest::closeButtonReturnsToOpenMode()
     QVERIFY(!s.enabled[0]);
     QCOMPARE(form.archiveWindow().nowDoing1, qint16(0));
     QCOMPARE(form.archiveWindow().OpenOrSaveW, QStringLiteral("打开"));
+}
+
+void ArchiveWindowTest::openAsksBeforeReplacingUnsavedLines_data()
+{
+    QTest::addColumn<bool>("unsaved");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("nothing unsaved: no question") << false << int(QMessageBox::No) << true;
+    QTest::newRow("unsaved, No keeps all as it was") << true << int(QMessageBox::No) << false;
+    QTest::newRow("unsaved, Yes opens") << true << int(QMessageBox::Yes) << true;
+}
+
+void ArchiveWindowTest::openAsksBeforeReplacingUnsavedLines()
+{
+    QFETCH(bool, unsaved);
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    CueRecorder cues;
+    TestFolder folder;
+    folder.write("Save00.txt", kSlot0);
+    folder.write("Save01.txt", kSlot1);
+    Form1 form(folder.path());
+    ModalWatcher modals{QMessageBox::StandardButton(answer)};
+    if (unsaved)
+        form.Text88->setCrlfText(form.Text88->crlfText() + QStringLiteral("\r\n09 "));
+    const QString box = form.Text88->crlfText();
+    bool shownAfterClick = false;
+    modals.onNext([&](QWidget* w) {
+        static_cast<QPushButton*>(child(w, QStringLiteral("Command1(1)")))->click();
+        shownAfterClick = w->isVisible();
+        w->hide();
+    });
+    trigger(&form, "open234");
+
+    QStringList questions;
+    for (const SeenModal& m : modals.seen)
+        if (m.objectName == QStringLiteral("OpenGuard"))
+            questions << m.text;
+    QCOMPARE(questions, unsaved ? QStringList{QStringLiteral(
+                                      "当前彩票号码没有保存，打开存档01会替换掉它们，确定要打开吗？")}
+                                : QStringList());
+    QCOMPARE(cues.played.contains(cues::kUnsaved), unsaved);  // the caption's cue stays
+    QCOMPARE(shownAfterClick, !opened);
+    QCOMPARE(form.NowOpenFile, opened ? QStringLiteral("Save01.txt") : QStringLiteral("Save00.txt"));
+    QCOMPARE(form.Text88->crlfText() == box, !opened);
 }
 
 QTEST_MAIN(ArchiveWindowTest)

@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -47,12 +48,15 @@ private slots:
     void cleanup();
     void freeEditRepairsAPastedText();
     void freeEditWithoutLineBreakOrActiveBox();
+    void nextNumberAfterFreeEdit_data();
+    void nextNumberAfterFreeEdit();
     void menuShowsTheEditorAfterItsExplanation();
     void replaceByRowOnThePad();
     void replaceByContentOnThePad();
     void fieldsTakeNoTyping();
     void counterDialog_data();
     void counterDialog();
+    void counterDialogShowsTheCountersOfNow();
 
 private:
     // Resets and shows the editor, runs `steps` in it, then closes it with its close button.
@@ -168,14 +172,41 @@ void EditingWindowsTest::freeEditWithoutLineBreakOrActiveBox()
     QVERIFY(f.g34435->isChecked());
     f.g34435_Click();
     QVERIFY(!f.g34435->isChecked());
-    // Not validated: only the marker goes, the counters stay, no report.
+    // Not validated: only the marker goes, the counters follow the text, no report.
     QCOMPARE(f.Text88->crlfText(), QStringLiteral("01 02 "));
-    QCOMPARE(int(f.AllList), 4);
+    QCOMPARE(int(f.AllList), 1);
     QCOMPARE(int(f.NowIsJi), 2);
     QCOMPARE(m_watcher->messages().size(), 1);
     // No box was chosen: the pad stays off until one is clicked.
     QVERIFY(!f.num1[1]->isEnabled() && !f.Command5->isEnabled());
     QVERIFY(f.Command1->isEnabled());
+}
+
+void EditingWindowsTest::nextNumberAfterFreeEdit_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("after");  // once 08 is pressed
+    QTest::addColumn<int>("lines");
+    QTest::newRow("a whole line without its space")
+        << "01 02 03 04 05 06 07" << "01 02 03 04 05 06 07 " + CR + "08 ←" << 2;
+    QTest::newRow("a short line without its space") << "01 02 03" << "01 02 03 08 ←" << 1;
+    QTest::newRow("commas") << "1,2,3" << "01 02 03 08 ←" << 1;
+    QTest::newRow("lines") << A + CR + B << A + CR + B + CR + "08 ←" << 3;
+    QTest::newRow("nothing") << "" << "08 ←" << 1;
+}
+
+void EditingWindowsTest::nextNumberAfterFreeEdit()
+{
+    QFETCH(QString, pasted);
+    Form1& f = *m_form;
+    click(f.Text88);
+    f.g34435_Click();
+    f.Text88->setCrlfText(pasted);
+    f.g34435_Click();
+    pressNumber(f, 8);
+    QTEST(f.Text88->crlfText(), "after");
+    QTEST(int(f.AllList), "lines");
+    QCOMPARE(m_watcher->messages().size(), 1);  // the notice of switching on, no report
 }
 
 void EditingWindowsTest::replaceByRowOnThePad()
@@ -283,6 +314,32 @@ void EditingWindowsTest::counterDialog()
     QCOMPARE(f.countDialog().Text1->text(), QString::number(allList));
     QCOMPARE(f.countDialog().Text2->text(), QString::number(nowIsJi));
     QVERIFY(m_watcher->messages().isEmpty());
+}
+
+void EditingWindowsTest::counterDialogShowsTheCountersOfNow()
+{
+    Form1& f = *m_form;
+    QStringList shown;
+    QPointer<QWidget> closed;
+    const auto read = [&](QWidget* w) {
+        auto* dialog = qobject_cast<editLV*>(w);
+        shown << (dialog ? dialog->Text1->text() + "/" + dialog->Text2->text() : w->objectName());
+        return w;
+    };
+    m_watcher->onNext([&](QWidget* w) { read(w)->hide(); });
+    trigger(&f, QStringLiteral("t34534"));
+    click(f.Text88);
+    for (int i : {8, 9, 10})
+        pressNumber(f, i);
+    m_watcher->onNext([&](QWidget* w) {
+        closed = read(w);
+        w->close();
+    });
+    trigger(&f, QStringLiteral("t34534"));
+    QCOMPARE(shown, (QStringList{"3/7", "4/3"}));
+    // Closed by its close button, it waits to be deleted; the next use gets a fresh one.
+    QVERIFY(closed);
+    QVERIFY(&f.countDialog() != closed.data());
 }
 
 QTEST_MAIN(EditingWindowsTest)

@@ -34,8 +34,8 @@ class ReformatTest : public QObject {
 private slots:
     void lines_data();
     void lines();
-    void textWithoutLineBreakIsLeftAlone_data();
-    void textWithoutLineBreakIsLeftAlone();
+    void textWithoutLineBreakIsOnlyTidied_data();
+    void textWithoutLineBreakIsOnlyTidied();
     void reformattingTwiceChangesNothing_data();
     void reformattingTwiceChangesNothing();
 };
@@ -64,12 +64,17 @@ void ReformatTest::lines_data()
     QTest::newRow("out of range 00 and 37")
         << "00 05 12 18 23 30 37 " + CR << "18 05 12 18 23 30 18 " + CR << 1
         << rangeError(1, 1, "00 05 12 18 23 30 37") + rangeError(1, 7, "00 05 12 18 23 30 37");
-    QTest::newRow("one digit and a letter")
-        << A + CR + "01 7 12 x5 23 30 07 " + CR << A + CR + "01 18 12 18 23 30 07 " + CR << 2
-        << formatError(2, 2, "01 7 12 x5 23 30 07") + formatError(2, 4, "01 7 12 x5 23 30 07");
-    QTest::newRow("double space makes an empty field")
-        << "01  05 12 18 23 30 07 " + CR << "01 18 05 12 18 23 30 " + CR << 1
-        << formatError(1, 2, "01  05 12 18 23 30 07");
+    QTest::newRow("one digit is a number, a letter is not")
+        << A + CR + "01 7 12 x5 23 30 07 " + CR << A + CR + "01 07 12 18 23 30 07 " + CR << 2
+        << formatError(2, 4, "01 7 12 x5 23 30 07");
+    QTest::newRow("zero alone and three digits")
+        << "0 05 12 18 23 30 007 " + CR << "18 05 12 18 23 30 18 " + CR << 1
+        << formatError(1, 1, "0 05 12 18 23 30 007") + formatError(1, 7, "0 05 12 18 23 30 007");
+    QTest::newRow("runs of spaces") << "01  05 12   18 23 30 07 " + CR << A + CR << 1 << "";
+    QTest::newRow("tabs and full-width spaces")
+        << QStringLiteral("\t01\t05\u300012 18 \t23 30 07") + CR << A + CR << 1 << "";
+    QTest::newRow("commas") << QStringLiteral("01,05，12、18, 23 ,30,07,") + CR << A + CR << 1 << "";
+    QTest::newRow("one digit each") << "1 5 12 18 23 30 7" + CR << A + CR << 1 << "";
     QTest::newRow("numeric two-character forms pass") << "+5 5. 12 18 23 30 07 " + CR
                                                       << "+5 5. 12 18 23 30 07 " + CR << 1 << "";
     QTest::newRow("six numbers are deleted")
@@ -101,16 +106,22 @@ void ReformatTest::lines()
     QCOMPARE(r.report, report);
 }
 
-void ReformatTest::textWithoutLineBreakIsLeftAlone_data()
+void ReformatTest::textWithoutLineBreakIsOnlyTidied_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("output");
     QTest::newRow("empty box") << "" << "";
     QTest::newRow("only a marker") << "←" << "";
     QTest::newRow("one bad line") << "01 x5 ←" << "01 x5 ";
+    QTest::newRow("bad line gets its last space") << "01 x5" << "01 x5 ";
+    QTest::newRow("short line is kept") << "01 02 03" << "01 02 03 ";
+    QTest::newRow("pasted line") << "01 02 03 04 05 06 07" << "01 02 03 04 05 06 07 ";
+    QTest::newRow("two spaces") << "01  05 12 18 23 30 07" << A;
+    QTest::newRow("one digit each") << "1 5 12 18 23 30 7" << A;
+    QTest::newRow("commas") << "01,05,12,18,23,30,07" << A;
 }
 
-void ReformatTest::textWithoutLineBreakIsLeftAlone()
+void ReformatTest::textWithoutLineBreakIsOnlyTidied()
 {
     QFETCH(QString, input);
     QFETCH(QString, output);
@@ -131,7 +142,9 @@ void ReformatTest::reformattingTwiceChangesNothing_data()
     QTest::newRow("blank lines") << CR + CR + A + CR + CR + CR + B + CR + CR;
     QTest::newRow("repaired numbers") << "37 x5 7 00 -1 +5 36 " + CR + A;
     QTest::newRow("no trailing spaces") << "01 05 12 18 23 30 07" + CR + "02 09 14 20 26 31 36";
+    QTest::newRow("separators") << "1,5，12、18\t23\u300030 7" + CR + B;
     QTest::newRow("everything deleted") << "01" + CR + "02 03" + CR;
+    QTest::newRow("one line") << QStringLiteral("1 5 12 18 23 30 7");
 }
 
 void ReformatTest::reformattingTwiceChangesNothing()

@@ -120,42 +120,43 @@ void TestGeneration::customLine_data()
     QTest::addColumn<QList<float>>("draws");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("attempts");
+    QTest::addColumn<int>("broken");  // the line keeps a number that fails a test
     QTest::newRow("budget 0: no draw, every number clamped to 1")
-        << 0 << 0 << 0 << QList<float>{} << "01 01 01 01 01 01 01 " << 0;
+        << 0 << 0 << 0 << QList<float>{} << "01 01 01 01 01 01 01 " << 0 << 1;
     // 11 neighbours 10 and the second 10 equals it: both drawn again; 21 neighbours 20.
     QTest::newRow("rejected draws are drawn again; 36 can be drawn")
         << 100 << 0 << 0
         << QList<float>{rFor(10), rFor(11), rFor(10), rFor(20), rFor(30), rFor(21), rFor(5),
                         rFor(1), rFor(36), rFor(3)}
-        << "10 20 30 05 01 36 03 " << 10;
+        << "10 20 30 05 01 36 03 " << 10 << 0;
     // 11 after 10 and 12 has two neighbours; 13 and 14 have one each.
     QTest::newRow("A=3: one neighbour allowed, two not")
         << 100 << 3 << 0
         << QList<float>{rFor(10), rFor(12), rFor(11), rFor(13), rFor(14), rFor(1), rFor(3), rFor(5)}
-        << "10 12 13 14 01 03 05 " << 8;
+        << "10 12 13 14 01 03 05 " << 8 << 0;
     QTest::newRow("B=3: one repeat allowed, two not")
         << 100 << 0 << 3
         << QList<float>{rFor(10), rFor(10), rFor(10), rFor(20), rFor(30), rFor(1), rFor(3), rFor(5)}
-        << "10 10 20 30 01 03 05 " << 8;
+        << "10 10 20 30 01 03 05 " << 8 << 0;
     // Second 10: equal, lifted by 1 to 11 and kept though it neighbours 10. Then 11
     // equals 11 and neighbours 10: two failed tests, two steps (1 + 2).
     QTest::newRow("budget 1: one step per failed test, the lifted value kept")
         << 1 << 0 << 0
         << QList<float>{rFor(10), rFor(10), stepFor(1), rFor(11), stepFor(1), stepFor(2),
                         rFor(30), rFor(1), rFor(3), rFor(5)}
-        << "10 11 14 30 01 03 05 " << 7;
+        << "10 11 14 30 01 03 05 " << 7 << 1;
     // The first attempt is already one of the last two: 36 again is lifted to 40, which
     // is not placed, so the second attempt draws anew.
     QTest::newRow("budget 2: a value lifted past 36 is drawn again")
         << 2 << 0 << 0
         << QList<float>{rFor(36), rFor(36), stepFor(4), rFor(1), rFor(5), rFor(10), rFor(15),
                         rFor(20), rFor(25)}
-        << "36 01 05 10 15 20 25 " << 8;
+        << "36 01 05 10 15 20 25 " << 8 << 0;
     QTest::newRow("budget 1: a value lifted past 36 is clamped to 36")
         << 1 << 0 << 0
         << QList<float>{rFor(36), rFor(36), stepFor(4), rFor(35), stepFor(1), rFor(1), rFor(3),
                         rFor(5), rFor(7)}
-        << "36 36 36 01 03 05 07 " << 7;
+        << "36 36 36 01 03 05 07 " << 7 << 1;
 }
 
 void TestGeneration::customLine()
@@ -166,6 +167,7 @@ void TestGeneration::customLine()
     QFETCH(QList<float>, draws);
     QFETCH(QString, expected);
     QFETCH(int, attempts);
+    QFETCH(int, broken);
     Settings s;
     s.lineCount = 1;
     s.attemptBudget = qint16(budget);
@@ -175,6 +177,7 @@ void TestGeneration::customLine()
     const Output out = generateCustom(s, random, nullptr);
     QCOMPARE(out.text, expected);
     QCOMPARE(out.attempts, attempts);
+    QCOMPARE(int(out.brokenLines), broken);
     QCOMPARE(random.used, draws.size());
     QVERIFY(!random.exhausted);
 }

@@ -101,6 +101,7 @@ private slots:
     void entryExplainsAndWarns();
     void automaticRunThroughTheEntry();
     void customRunShowsProgressAndRestoresDefaults();
+    void customRunNamesTheLinesThatBreakTheLimits();
     void runCannotBeReentered();
     void failedSaveIsNotReportedAsSaved();
     void countsBeyondTheRangeAreNoted_data();
@@ -327,6 +328,17 @@ void GeneratorWindowTest::automaticRunThroughTheEntry()
     QCOMPARE(int(m_watcher->seen.size()), 2);
     QCOMPARE(m_watcher->seen[1].title, QStringLiteral("正在生成 1%"));
     QCOMPARE(cueCount(cues::kUnsaved), 1);  // only the first opening warned
+}
+
+void GeneratorWindowTest::customRunNamesTheLinesThatBreakTheLimits()
+{
+    AutoCode1& g = gen();
+    g.show();
+    runSteps(g, {"click:Option1(1)", "set:AllBuy1=3", "set:ErrForNum=0"});
+    click(child(&g, QStringLiteral("Command1")));
+    QCOMPARE(m_form->Text88->crlfText(), QStringLiteral("01 01 01 01 01 01 01 \r\n").repeated(3));
+    QCOMPARE(m_form->Label9->text(),
+             QStringLiteral("已生成并保存，但有3组含重复或相邻号码，建议加大重新获取次数 .."));
 }
 
 void GeneratorWindowTest::customRunShowsProgressAndRestoresDefaults()

@@ -1,13 +1,18 @@
 // The document window: one per hand-over, the sheet's face and size, the print request's
-// log line, and a PDF whose text and columns come back whole.
+// log line, a PDF whose text and columns come back whole, a zoom that leaves the print
+// alone, the preview, and the question before an edited sheet is closed.
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"
 #include "printing/word_processor.h"
 
 #include "app/fonts.h"
+#include "support/test_support.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QPointer>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -15,7 +20,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <map>
 #include <memory>
 
@@ -86,6 +93,42 @@ QString withoutSpaces(QString text)
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
+// The pages of the window's PDF and every word on them with its place (not the file's
+// creation time).
+QString pdfWordBoxes(DocumentWindow& window, const QString& path)
+{
+    if (!window.exportPdf(path))
+        return QString();
+    const QString boxes = pdfToText({QStringLiteral("-bbox"), path});
+    return boxes.mid(boxes.indexOf(QStringLiteral("<page")));
+}
+
+// The pixel size the text is shown at; -1 when some line's height differs from its
+// characters' em (the box's vertical rules would then break apart or overlap).
+int shownEmIfLinesJoin(const QTextEdit& text)
+{
+    int em = 0;
+    for (QTextBlock block = text.document()->begin(); block.isValid(); block = block.next()) {
+        const auto fragment = block.begin().fragment();
+        const int charSize = QFontInfo((fragment.isValid() ? fragment.charFormat() : block.charFormat())
+                                           .font()).pixelSize();
+        const QTextBlockFormat format = block.blockFormat();
+        if (format.lineHeightType() != QTextBlockFormat::FixedHeight
+            || qRound(format.lineHeight()) != charSize || (em && charSize != em))
+            return -1;
+        em = charSize;
+    }
+    return em;
+}
+
+void ctrlWheel(QWidget* viewport, int delta)
+{
+    const QPointF at(viewport->width() / 2.0, viewport->height() / 2.0);
+    QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport, &wheel);
+}
+
 }  // namespace
 
 class DocumentWindowTest : public QObject {
@@ -97,6 +140,11 @@ private slots:
     void pdfKeepsTheText();
     void pdfColumnsLineUp();
     void unwritablePdfIsReported();
+    void zoomChangesOnlyTheScreen_data();
+    void zoomChangesOnlyTheScreen();
+    void previewShowsThePages();
+    void closingAnEditedSheetAsks_data();
+    void closingAnEditedSheetAsks();
 };
 
 void DocumentWindowTest::everyHandOverOpensItsOwnDocument()
@@ -106,8 +154,8 @@ void DocumentWindowTest::everyHandOverOpensItsOwnDocument()
     const QString text = twelveLineDocument();
     LogCapture log("lotto.print");
     printing::setWordProcessor(nullptr);
-    printing::handOver(printing::wordProcessor(), text);
-    printing::handOver(printing::wordProcessor(), text);
+    QVERIFY(!printing::handOver(printing::wordProcessor(), text));
+    QVERIFY(!printing::handOver(printing::wordProcessor(), text));
 
     const QList<DocumentWindow*> windows = documentWindows();
     QCOMPARE(windows.size(), 2);
@@ -195,6 +243,103 @@ void DocumentWindowTest::unwritablePdfIsReported()
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QVERIFY(!window->exportPdf(QStringLiteral("/nonexistent-folder/sheet.pdf")));
     QVERIFY(window->statusText->text().startsWith(QStringLiteral("PDF文件未能写入")));
+}
+
+void DocumentWindowTest::zoomChangesOnlyTheScreen_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("direction");
+    QTest::newRow("放大") << "ZoomInButton" << 1;
+    QTest::newRow("Ctrl+plus") << "Ctrl++" << 1;
+    QTest::newRow("Ctrl+= (plus without Shift)") << "Ctrl+=" << 1;
+    QTest::newRow("Ctrl+wheel up") << "wheel+" << 1;
+    QTest::newRow("缩小") << "ZoomOutButton" << -1;
+    QTest::newRow("Ctrl+minus") << "Ctrl+-" << -1;
+    QTest::newRow("Ctrl+wheel down") << "wheel-" << -1;
+}
+
+void DocumentWindowTest::zoomChangesOnlyTheScreen()
+{
+    QFETCH(QString, how);
+    QFETCH(int, direction);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const auto window = windowWith(twelveLineDocument());
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->DocumentText->setFocus();
+    const int before = shownEmIfLinesJoin(*window->DocumentText);
+    QVERIFY(before > QFontInfo(window->documentFont()).pixelSize());  // opens enlarged
+    const QString printedBefore = pdfWordBoxes(*window, dir.filePath(QStringLiteral("a.pdf")));
+
+    if (how.startsWith(QStringLiteral("wheel")))
+        ctrlWheel(window->DocumentText->viewport(), direction * 120);
+    else if (how.startsWith(QStringLiteral("Ctrl")))
+        QTest::keySequence(window.get(), QKeySequence(how));
+    else
+        click(child(window.get(), how));
+
+    const int after = shownEmIfLinesJoin(*window->DocumentText);
+    QVERIFY2(after > 0, "a line's height differs from the em: the rules no longer join");
+    QCOMPARE(after > before ? 1 : after < before ? -1 : 0, direction);
+    QCOMPARE(window->documentFont().pointSizeF(), printing::kSheetPoints);
+    QCOMPARE(pdfWordBoxes(*window, dir.filePath(QStringLiteral("a.pdf"))), printedBefore);
+}
+
+void DocumentWindowTest::previewShowsThePages()
+{
+    const auto window = windowWith(twelveLineDocument());
+    ModalWatcher watcher;
+    int pages = -1;
+    watcher.onNext([&](QWidget* dialog) {
+        if (auto* preview = dialog->findChild<QPrintPreviewWidget*>())
+            pages = preview->pageCount();
+        dialog->close();
+    });
+    click(child(window.get(), QStringLiteral("PreviewButton")));
+    QCOMPARE(watcher.seen.size(), size_t(1));
+    QCOMPARE(watcher.seen.front().objectName, QStringLiteral("PrintPreview"));
+    QCOMPARE(pages, 1);
+}
+
+void DocumentWindowTest::closingAnEditedSheetAsks_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("as printed") << "" << int(QMessageBox::No) << false << true;
+    QTest::newRow("edited, No") << "13800138000" << int(QMessageBox::No) << true << false;
+    QTest::newRow("edited, Yes") << "13800138000" << int(QMessageBox::Yes) << true << true;
+}
+
+void DocumentWindowTest::closingAnEditedSheetAsks()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    const auto window = windowWith(twelveLineDocument());
+    window->show();
+    QTest::keyClicks(window->DocumentText, typed);
+    const QString text = window->documentText();
+    ModalWatcher watcher;
+    bool noIsDefault = false;
+    if (asked)
+        watcher.onNext([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            noIsDefault = box && box->defaultButton() == box->button(QMessageBox::No);
+            box->button(QMessageBox::StandardButton(answer))->click();
+        });
+
+    window->close();
+
+    QCOMPARE(watcher.seen.size(), size_t(asked ? 1 : 0));
+    QCOMPARE(noIsDefault, asked);
+    QCOMPARE(window->isVisible(), !closed);
+    QCOMPARE(window->documentText(), text);
 }
 
 QTEST_MAIN(DocumentWindowTest)

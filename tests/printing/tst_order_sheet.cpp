@@ -274,15 +274,15 @@ void OrderSheetTest::notPrintable()
 
 void OrderSheetTest::textWithoutLineBreaksIsOneGroup()
 {
-    // Printed as it stands: not checked, not boxed; only the marker goes.
-    const OrderSheet sheet = layOutSheet(QStringLiteral("01 02 03 04 05 06 99 已中奖←"));
-    QCOMPARE(sheet.printText, QStringLiteral("01 02 03 04 05 06 99 已中奖"));
+    // Printed as it stands: not checked, not boxed; only the marks go.
+    const OrderSheet sheet = layOutSheet(QStringLiteral("01 02 03 04 05 06 99  已中奖←"));
+    QCOMPARE(sheet.printText, QStringLiteral("01 02 03 04 05 06 99 "));
     QCOMPARE(sheet.acceptedLines, qint16(1));
     QCOMPARE(sheet.errorReport, QString());
     QVERIFY(sheet.printable());
     QCOMPARE(documentText(sheet, QStringLiteral("2026/12/7 20:15:03")),
              QStringLiteral("■买1组36选7 彩票，共2元 (2026/12/7 20:15:03)\r\n■我的联系方式：\r\n"
-                            "01 02 03 04 05 06 99 已中奖"));
+                            "01 02 03 04 05 06 99 "));
 }
 
 void OrderSheetTest::documentTextOfSeveralGroups()

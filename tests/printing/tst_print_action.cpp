@@ -30,8 +30,13 @@ public:
         text += t;
     }
     void setCaption(const QString& caption) override { calls << "caption " + caption; }
-    void printDocument() override { calls << "print"; }
+    bool printDocument() override
+    {
+        calls << "print";
+        return printerTookIt;
+    }
 
+    bool printerTookIt = true;
     QStringList calls;
     QString text;
 };
@@ -53,17 +58,29 @@ class PrintActionTest : public QObject {
 private slots:
     void init() { archive::setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(20, 15, 3)); }); }
     void cleanup() { archive::setClock({}); }
+    void handsTheSheetOver_data();
     void handsTheSheetOver();
     void outcomes_data();
     void outcomes();
 };
 
+void PrintActionTest::handsTheSheetOver_data()
+{
+    QTest::addColumn<bool>("printerTookIt");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("printed") << true << "打印操作已执行..";
+    QTest::newRow("no printer") << false << "打印未执行：没有找到打印机，可在打印窗口里导出PDF ..";
+}
+
 void PrintActionTest::handsTheSheetOver()
 {
+    QFETCH(bool, printerTookIt);
+    QFETCH(QString, status);
     CueRecorder cues;
     TestFolder folder;
     Form1 form(folder.path());
     RecordingProcessor processor;
+    processor.printerTookIt = printerTookIt;
     ModalWatcher watcher;
     const QString box = lines(12) + QStringLiteral("←");
     form.Text88->setCrlfText(box);
@@ -75,7 +92,7 @@ void PrintActionTest::handsTheSheetOver()
                           "insertText", "caption 注意：彩票手动打印 Ctrl+P  退出WORD不建议保存文件 ...",
                           "print"}));
     QCOMPARE(processor.text, printing::documentText(printing::layOutSheet(box), kNow));
-    QCOMPARE(form.Label9->text(), QStringLiteral("打印操作已执行.."));
+    QCOMPARE(form.Label9->text(), status);
     QCOMPARE(form.Text88->crlfText(), box);  // the ticket box is left as it was
 }
 

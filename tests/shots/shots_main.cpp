@@ -57,6 +57,9 @@ int main(int argc, char* argv[])
     shootEditingWindows(form, ctx);
     shootPrintingWindows(form, ctx);
     shootScreenSizes(form, ctx);
+    shootIcon(form, ctx);
+    shootQuestions(form, ctx);
+    shootPrintViews(form, ctx);
     form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
 }

@@ -183,6 +183,10 @@ void PrizeCheckTest::singleLine()
         QCOMPARE(check.boxText, line(ticket));
         QCOMPARE(check.message, QStringLiteral("对奖提示：BR   非常抱歉，您的彩票没有中奖，共搜索了1个无错组，0个有错组(含空值组)。"));
     }
+    // A second check reads the box as shown: the prize mark is not part of the ticket.
+    const PrizeCheck again = checkPrizes(check.boxText, kDraw);
+    QCOMPARE(again.boxText, check.boxText);
+    QCOMPARE(again.saveText, check.saveText);
 }
 
 void PrizeCheckTest::singleLineNotices_data()

@@ -15,6 +15,8 @@ private slots:
     void fieldsOfALine_data();
     void fieldsOfALine();
     void markersAreRemovedEverywhere();
+    void sameTickets_data();
+    void sameTickets();
     void linesKeepEmptyElements();
     void roundingHalfToEven_data();
     void roundingHalfToEven();
@@ -91,6 +93,33 @@ void TicketTextTest::markersAreRemovedEverywhere()
     QCOMPARE(removeMarkers(withMarkers), QStringLiteral("01 02 "));
     QCOMPARE(removeMarkers(withMarkers).size() / 3, 2);
     QCOMPARE(cleanTicketText(QStringLiteral("01  02   03 ←")), QStringLiteral("01 02 03 "));
+}
+
+void TicketTextTest::sameTickets_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<bool>("same");
+    const QString a = QStringLiteral("01 02 03 04 05 06 07 ");
+    const QString b = QStringLiteral("08 09 10 11 12 13 14 ");
+    const QString cr = QStringLiteral("\r\n");
+    QTest::newRow("as checked: two spaces per line, empty lines gone")
+        << a + " " + cr + b + " " + cr << a + cr + cr + b << true;
+    QTest::newRow("marker and prize mark") << a + " 已中奖←" << a << true;
+    QTest::newRow("runs of spaces") << "01  02   03 " << "01 02 03 " << true;
+    QTest::newRow("a number more") << a + cr + "01 ←" << a << false;
+    QTest::newRow("a number changed") << "01 02 03 04 05 06 08 " << a << false;
+    QTest::newRow("lines swapped") << b + cr + a << a + cr + b << false;
+    QTest::newRow("a leading space changes the fields") << " " + a << a << false;
+}
+
+void TicketTextTest::sameTickets()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, saved);
+    QFETCH(bool, same);
+    QCOMPARE(tickets::sameTickets(box, saved), same);
+    QCOMPARE(tickets::sameTickets(saved, box), same);
 }
 
 void TicketTextTest::linesKeepEmptyElements()

@@ -1,0 +1,136 @@
+#include "private_service.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+PrivateFolder::PrivateFolder()
+{
+    // Filters of a print scheduler run as another user and must reach their spool.
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                            | QFile::ReadGroup | QFile::ExeGroup
+                                            | QFile::ReadOther | QFile::ExeOther);
+    for (const char* name : {"home", "run", "config", "state", "cache"})
+        makeFolder(QString::fromLatin1(name));
+    QFile::setPermissions(filePath(QStringLiteral("run")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QString PrivateFolder::filePath(const QString& name) const
+{
+    return QDir(m_dir.path()).filePath(name);
+}
+
+QString PrivateFolder::makeFolder(const QString& name) const
+{
+    QDir(m_dir.path()).mkpath(name);
+    return filePath(name);
+}
+
+bool PrivateFolder::write(const QString& name, const QByteArray& text) const
+{
+    QFile file(filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+}
+
+QProcessEnvironment PrivateFolder::environment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), filePath(QStringLiteral("home")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), filePath(QStringLiteral("run")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_STATE_HOME"), filePath(QStringLiteral("state")));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), filePath(QStringLiteral("cache")));
+    env.insert(QStringLiteral("PULSE_CONFIG_PATH"), filePath(QStringLiteral("config/pulse")));
+    env.insert(QStringLiteral("PULSE_STATE_PATH"), filePath(QStringLiteral("state/pulse")));
+    env.insert(QStringLiteral("PULSE_RUNTIME_PATH"), filePath(QStringLiteral("run/pulse")));
+    env.insert(QStringLiteral("PULSE_COOKIE"), filePath(QStringLiteral("config/pulse-cookie")));
+    env.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("PRINTER"));
+    env.remove(QStringLiteral("LPDEST"));
+    return env;
+}
+
+void PrivateFolder::applyToThisProcess() const
+{
+    const QProcessEnvironment env = environment();
+    for (const QString& key : env.keys())
+        qputenv(key.toLocal8Bit().constData(), env.value(key).toLocal8Bit());
+    for (const char* gone : {"DBUS_SESSION_BUS_ADDRESS", "DISPLAY", "PRINTER", "LPDEST"})
+        qunsetenv(gone);
+}
+
+namespace {
+
+// The child gets SIGKILL when the test process dies, however it dies.
+void dieWithParent()
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
+
+}  // namespace
+
+Daemon::Daemon(const QString& program, const QStringList& arguments, const QProcessEnvironment& env)
+{
+    m_process.setProcessEnvironment(env);
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
+    m_process.setChildProcessModifier(&dieWithParent);
+    m_process.start(program, arguments);
+    m_process.waitForStarted(5000);
+}
+
+Daemon::~Daemon()
+{
+    stop();
+}
+
+bool Daemon::waitUntil(const std::function<bool()>& ready, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        if (!isRunning())
+            return false;
+        if (ready())
+            return true;
+        m_process.waitForReadyRead(100);
+    }
+    return false;
+}
+
+QString Daemon::output()
+{
+    return QString::fromLocal8Bit(m_process.readAll());
+}
+
+void Daemon::stop()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.terminate();
+    if (!m_process.waitForFinished(5000)) {
+        m_process.kill();
+        m_process.waitForFinished(2000);
+    }
+}
+
+QString runTool(const QString& program, const QStringList& arguments, int ms, QString* error)
+{
+    QProcess tool;
+    tool.setChildProcessModifier(&dieWithParent);
+    tool.start(program, arguments);
+    const bool finished = tool.waitForFinished(ms);
+    if (!finished) {
+        tool.kill();
+        tool.waitForFinished(2000);
+    }
+    if (error)
+        *error = QString::fromLocal8Bit(tool.readAllStandardError());
+    if (!finished || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return QString();
+    const QString out = QString::fromLocal8Bit(tool.readAllStandardOutput());
+    return out.isNull() ? QStringLiteral("") : out;
+}

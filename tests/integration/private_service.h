@@ -1,0 +1,64 @@
+// Private instances of system services for the integration tests: each daemon runs from
+// a temporary folder with its own socket and configuration, its environment pointed into
+// that folder, and dies with the test process even when the test crashes.
+#pragma once
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+// A service that cannot start skips the test with the reason, except under CI, where the
+// real parts must have run: there it fails.
+#define SKIP_OR_FAIL_UNDER_CI(reason)                                         \
+    do {                                                                      \
+        const QByteArray why = QByteArray("cannot test for real: ") + (reason); \
+        if (qgetenv("CI") == "true")                                          \
+            QFAIL(why.constData());                                           \
+        QSKIP(why.constData());                                               \
+    } while (false)
+
+// A temporary folder that also holds the home, runtime and configuration folders of the
+// services and clients started in it, so that no setting of the machine is read or changed.
+class PrivateFolder {
+public:
+    PrivateFolder();
+    bool isValid() const { return m_dir.isValid(); }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const;
+    // Creates a folder below the private folder and returns its path.
+    QString makeFolder(const QString& name) const;
+    bool write(const QString& name, const QByteArray& text) const;
+    // HOME, XDG_* and the service's own configuration variables, all inside the folder.
+    QProcessEnvironment environment() const;
+    // Points this process (and every program it starts) at the folder too.
+    void applyToThisProcess() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// One daemon, started in the foreground. Killed when this object goes, or by the kernel
+// when the test process dies first.
+class Daemon {
+public:
+    Daemon(const QString& program, const QStringList& arguments, const QProcessEnvironment& env);
+    ~Daemon();
+    bool isRunning() const { return m_process.state() == QProcess::Running; }
+    // Waits until `ready` holds, at most `ms`; false when the daemon died or time ran out.
+    bool waitUntil(const std::function<bool()>& ready, int ms);
+    // What the daemon wrote, for the reason of a failure.
+    QString output();
+    void stop();
+
+private:
+    QProcess m_process;
+};
+
+// Runs a client program to its end (at most `ms`); its standard output, or a null string
+// when it failed. `error` gets its standard error.
+QString runTool(const QString& program, const QStringList& arguments, int ms = 15000,
+                QString* error = nullptr);
