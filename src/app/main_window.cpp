@@ -13,6 +13,7 @@
 #include "messages/message_window.h"
 #include "messages/sound_cues.h"
 #include "messages/version.h"
+#include "tickets/ticket_entry.h"
 #include "tickets/ticket_text.h"
 
 #include <QAction>
@@ -310,7 +311,7 @@ void Form1::startUp()
     setPadEnabled(false);                     // 8
     NowIsJi2 = 8;                             // 9
     setWindowTitle(version::startCaption());  // 10
-    Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));  // 11
+    showDataTime();                           // 11
     countDialog();                            // 12
     Text88->appendCrlf(QString(tickets::kMarker));  // 13
     putTicketCaretBeforeMarker();
@@ -335,13 +336,11 @@ void Form1::LoadLow()
 void Form1::LoadAll()
 {
     Addtime3 = archive::readTimeText(dataFolder(), archive::timeFileNameFor(NowOpenFile));
-    Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));
+    showDataTime();
     const archive::SlotText slot = archive::readSlotData(dataFolder(), NowOpenFile);
     AllNum3 = slot.text;
-    AllList = slot.lineCount;
-    Text88->setCrlfText(AllNum3);
-    if (slot.lastLineCount)
-        NowIsJi = *slot.lastLineCount;
+    // A file without a complete line leaves the count of the last line as it was.
+    setTickets(AllNum3, slot.lastLineCount.value_or(NowIsJi), slot.lineCount);
     AllNum3.clear();
     SaveOK = Text88->crlfText();
 }
@@ -357,15 +356,28 @@ bool Form1::saveallnum(QString& Content)
     } else {
         Label9->setText(QStringLiteral("彩票数据未能保存 .."));
     }
-    if (!result.ok()) {
-        const QString failure = result.dataSaved ? result.time.error : result.data.error;
-        showMessage(QStringLiteral("错误提示：BR   彩票数据")
-                    + (result.dataSaved ? QStringLiteral("已保存，但保存时间没能写入：")
-                                        : QStringLiteral("没有保存，文件无法写入："))
-                    + QStringLiteral("BR   ") + failure
-                    + QStringLiteral("BR   ") + messages::writableFolderAdvice(dataFolder()));
-    }
+    if (!result.ok())
+        showMessage(archive::saveFailureText(result, QString(), dataFolder()));
     return result.dataSaved;
+}
+
+void Form1::setTickets(const QString& text, qint16 numbersInLine, qint16 lines)
+{
+    Text88->setCrlfText(text);
+    NowIsJi = numbersInLine;
+    AllList = lines;
+}
+
+void Form1::setDraw(const tickets::DrawEntry& entry)
+{
+    Text0->setText(entry.text);
+    NowIsJi2 = entry.numbers;
+    Label9->setText(entry.status);
+}
+
+void Form1::showDataTime()
+{
+    Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));
 }
 
 // ---- secondary windows ----

@@ -19,6 +19,9 @@ class QTimer;
 class PadLineEdit;
 class TicketBox;
 class ShowText1;
+namespace tickets {
+struct DrawEntry;
+}
 class Load2;
 class AutoCode1;
 class editX1;
@@ -52,6 +55,10 @@ public:
     // current slot. Returns false, after telling the user, when the data file could not
     // be written; SaveOK is then unchanged.
     bool saveallnum(QString& Content);
+    // Puts a ticket text into the box with the counters that go with it (NowIsJi, AllList).
+    void setTickets(const QString& text, qint16 numbersInLine, qint16 lines);
+    // Shows Addtime3 as the data time beside the ticket box.
+    void showDataTime();
 
     // ---- controls ----
     QLabel* Label3 = nullptr;
@@ -119,7 +126,7 @@ public:
     void Text88_Click();
     void Text0_KeyDown();
     void Text88_KeyDown();
-    void num1_Click(int Index);
+    void num1_Click(int Index);      // the pad's rules: tickets/ticket_entry.h
     void Command5_Click();
     void Command2_Click();
     void Command3_Click();
@@ -159,6 +166,10 @@ private:
     void startUp();
     // Exit guard: true when the window may close.
     bool confirmClose();
+    // Locks the pressed number button until the timer ticks.
+    void lockPadButton(int Index);
+    // Puts a draw-line step into the draw line, its counter and the status line.
+    void setDraw(const tickets::DrawEntry& entry);
 
     archive::AppFolders m_folders;
     QPointer<ShowText1> m_showText1;

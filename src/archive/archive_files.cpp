@@ -1,5 +1,6 @@
 #include "archive/archive_files.h"
 
+#include "messages/message_text.h"
 #include "tickets/ticket_text.h"
 
 #include <QDir>
@@ -151,6 +152,26 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
 QString savedStatusText(const QString& slotNumber)
 {
     return QStringLiteral("彩票数据已保存 (") + slotNumber + QStringLiteral("存档)");
+}
+
+QString saveFailureText(const SaveResult& result, const QString& slotName,
+                        const QString& dataFolder)
+{
+    if (result.ok())
+        return QString();
+    const QString head = QStringLiteral("错误提示：BR   彩票数据");
+    const QString advice = messages::writableFolderAdvice(dataFolder);
+    if (slotName.isEmpty())
+        return head
+               + (result.dataSaved ? QStringLiteral("已保存，但保存时间没能写入：")
+                                   : QStringLiteral("没有保存，文件无法写入："))
+               + QStringLiteral("BR   ") + (result.dataSaved ? result.time.error : result.data.error)
+               + QStringLiteral("BR   ") + advice;
+    if (!result.dataSaved)
+        return head + QStringLiteral("没有另存到") + slotName + QStringLiteral("，文件无法写入：BR   ")
+               + result.data.error + QStringLiteral("BR   当前存档没有改变。") + advice;
+    return head + QStringLiteral("已另存到") + slotName + QStringLiteral("，但保存时间没能写入：BR   ")
+           + result.time.error + QStringLiteral("BR   ") + advice;
 }
 
 bool isUnsaved(const QString& boxText, const QString& saveOK)

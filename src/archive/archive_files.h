@@ -65,6 +65,12 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
 // "彩票数据已保存 (03存档)".
 QString savedStatusText(const QString& slotNumber);
 
+// What the user is told when a save did not write everything; empty when it did. A save
+// into another slot names it (`slotName`, "存档03"); a save into the current slot passes
+// an empty name.
+QString saveFailureText(const SaveResult& result, const QString& slotName,
+                        const QString& dataFolder);
+
 // The ticket data is unsaved when the box holds other tickets than the snapshot; its
 // display form (markers, the spaces a check adds, dropped empty lines) does not count.
 bool isUnsaved(const QString& boxText, const QString& saveOK);

@@ -20,11 +20,6 @@ namespace {
 const QString kOpenVerb = QStringLiteral("打开");
 const QString kSaveVerb = QStringLiteral("保存");
 
-QString dataTimeLine(const QString& dateTime)
-{
-    return QStringLiteral("(数据时间:") + dateTime + QStringLiteral(")");
-}
-
 QString slotCaption(int slot, const QString& time)
 {
     return QStringLiteral("存档0%1  时间:").arg(slot) + time;
@@ -156,25 +151,19 @@ QString Load2::saveIntoSlot(int Index)
     const QString dateTime = archive::currentDateTimeText();
     const archive::SaveResult result =
         archive::saveSlot(m_main.dataFolder(), dataFile, boxText, dateTime);
-    const QString slotName = QStringLiteral("存档0%1").arg(Index);
+    const QString failure = archive::saveFailureText(result, QStringLiteral("存档0%1").arg(Index),
+                                                     m_main.dataFolder());
     if (!result.dataSaved) {
         // Nothing was written: the current slot and the saved snapshot stay as they were.
         m_main.Label9->setText(QStringLiteral("彩票数据未能保存 .."));
-        return QStringLiteral("错误提示：BR   彩票数据没有另存到") + slotName
-               + QStringLiteral("，文件无法写入：BR   ") + result.data.error
-               + QStringLiteral("BR   当前存档没有改变。")
-               + messages::writableFolderAdvice(m_main.dataFolder());
+        return failure;
     }
     m_main.Label9->setText(archive::savedStatusText(archive::slotNumberText(dataFile)));
     m_main.Addtime3 = dateTime;
-    m_main.Label11->setText(dataTimeLine(m_main.Addtime3));
+    m_main.showDataTime();
     m_main.NowOpenFile = dataFile;
     m_main.SaveOK = result.content;
-    if (!result.ok())
-        return QStringLiteral("错误提示：BR   彩票数据已另存到") + slotName
-               + QStringLiteral("，但保存时间没能写入：BR   ") + result.time.error
-               + QStringLiteral("BR   ") + messages::writableFolderAdvice(m_main.dataFolder());
-    return QString();
+    return failure;
 }
 
 QString Load2::openSlot(int Index)
@@ -187,16 +176,7 @@ QString Load2::openSlot(int Index)
                + QDir::toNativeSeparators(info.absoluteFilePath())
                + QStringLiteral("BR   当前存档和彩票号码都没有改变。");
     }
-    m_main.Addtime3 = archive::readTimeText(m_main.dataFolder(), archive::timeFileName(Index));
-    m_main.Label11->setText(dataTimeLine(m_main.Addtime3));
-    const archive::SlotText slot = archive::readSlotData(m_main.dataFolder(), dataFile);
-    m_main.AllList = slot.lineCount;
-    m_main.AllNum3 = slot.text;
-    m_main.Text88->setCrlfText(m_main.AllNum3);
-    if (slot.lastLineCount)
-        m_main.NowIsJi = *slot.lastLineCount;
-    m_main.AllNum3.clear();
     m_main.NowOpenFile = dataFile;
-    m_main.SaveOK = tickets::removeMarkers(m_main.Text88->crlfText());
+    m_main.LoadAll();
     return QString();
 }

@@ -35,14 +35,13 @@ void switchFreeEditOff(Form1& f)
 {
     const editing::ReformatResult result = editing::reformat(f.Text88->crlfText());
     const bool marker = result.validated && f.Input2W == 88;
-    f.Text88->setCrlfText(marker ? result.text + tickets::kMarker : result.text);
-    if (marker)
-        f.putTicketCaretBeforeMarker();
     // The counters follow the text as a load derives them, so the next number goes
     // where the text says.
     const archive::SlotText counted = archive::parseDataFileLines(archive::textLines(result.text));
-    f.AllList = counted.lineCount;
-    f.NowIsJi = counted.lastLineCount.value_or(0);
+    f.setTickets(marker ? result.text + tickets::kMarker : result.text,
+                 counted.lastLineCount.value_or(0), counted.lineCount);
+    if (marker)
+        f.putTicketCaretBeforeMarker();
     if (f.Input2W != 999)
         f.setPadEnabled(true);
     f.Command1->setEnabled(true);

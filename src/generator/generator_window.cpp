@@ -495,9 +495,7 @@ void AutoCode1::Command1_Click()
 
 void AutoCode1::clearMainWindow()
 {
-    m_main.Text88->setCrlfText(QString());
-    m_main.NowIsJi = 0;
-    m_main.AllList = 0;
+    m_main.setTickets(QString(), 0, 0);
     m_main.Label9->setText(QStringLiteral("彩票数据栏已清除 正在生成随机数据.."));
     m_main.setWindowTitle(version::clearedCaption());
 }
@@ -533,9 +531,7 @@ bool AutoCode1::handOver(const Output& out, const QString& savedLead, const QStr
     // A failed save was reported by saveallnum; the status line must not claim it.
     m_main.Label9->setText(saved ? savedLead + lines + QStringLiteral("组，已保存")
                                  : unsavedLead + lines + QStringLiteral("组，但未能保存"));
-    m_main.Text88->setCrlfText(text);
-    m_main.NowIsJi = 7;
-    m_main.AllList = out.lines;
+    m_main.setTickets(text, tickets::kNumbersPerLine, out.lines);
     return saved;
 }
 

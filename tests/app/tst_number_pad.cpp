@@ -1,5 +1,6 @@
-// Keying the draw and the ticket lines with the number pad, delete and clear, and the
-// whole road of a prize check through the main window.
+// The number pad in the main window: its lock, the caret, one keyed sequence, the clear
+// buttons and the keys, and the whole road of a prize check. The pad's rules themselves
+// are tested with the core (tickets/tst_ticket_entry).
 #include "app/main_window.h"
 #include "app/widgets.h"
 #include "messages/cue_literals.h"
@@ -21,14 +22,7 @@ private slots:
     void init();
     void cleanup();
     void keyingALineAndTheNext();
-    void eighthDrawNumberRestartsTheDraw();
     void pressLockMovesToTheLastButton();
-    void deletes_data();
-    void deletes();
-    void deleteFromTheDraw();
-    void countersSetByHand_data();
-    void countersSetByHand();
-    void lineCounterStopsAtItsTop();
     void clearButtons();
     void keysInTheLockedBoxesOnlyWarn();
     void modifierKeysAloneAreNotAnswered_data();
@@ -72,21 +66,26 @@ void NumberPadTest::keyingALineAndTheNext()
     // The caret waits just before the marker; the widget shows one break per line.
     QCOMPARE(f.Text88->toPlainText(), QStringLiteral("01 02 03 04 05 06 07 \n08 ←"));
     QCOMPARE(f.Text88->textCursor().position(), f.Text88->toPlainText().size() - 1);
-}
-
-void NumberPadTest::eighthDrawNumberRestartsTheDraw()
-{
-    Form1& f = *m_form;
+    // A delete takes the new line back and locks the whole pad.
+    f.Command5->click();
+    QCOMPARE(f.Text88->crlfText(), line("01 02 03 04 05 06 07") + "←");
+    QCOMPARE(f.Label9->text(), QStringLiteral("删除2行第1个号码 .."));
+    QCOMPARE(int(f.AllList), 1);
+    QCOMPARE(int(f.NowIsJi), 7);
+    QCOMPARE(int(f.JustPress), -100);
+    QVERIFY(!f.num1[9]->isEnabled());
+    QCOMPARE(f.Text88->textCursor().position(), f.Text88->toPlainText().size() - 1);
+    // The draw line: keyed, then its last number deleted.
+    f.Timer1_Timer();
     click(f.Text0);
     QCOMPARE(int(f.Input2W), 0);
-    QCOMPARE(int(f.NowIsJi2), 0);
-    for (int i = 1; i <= 7; ++i)
+    for (int i : {1, 2})
         pressNumber(f, i);
-    QCOMPARE(f.Text0->text(), line("01 02 03 04 05 06 07"));
-    QCOMPARE(f.Label9->text(), QStringLiteral("07 (开奖号码第7/共7个)"));
-    pressNumber(f, 9);
-    QCOMPARE(f.Text0->text(), QStringLiteral("09 "));
-    QCOMPARE(f.Label9->text(), QStringLiteral("09 (开奖号码第1/共7个)"));
+    QCOMPARE(f.Label9->text(), QStringLiteral("02 (开奖号码第2/共7个)"));
+    f.Timer1_Timer();
+    f.Command5->click();
+    QCOMPARE(f.Text0->text(), QStringLiteral("01 "));
+    QCOMPARE(int(f.NowIsJi2), 1);
 }
 
 void NumberPadTest::pressLockMovesToTheLastButton()
@@ -102,101 +101,6 @@ void NumberPadTest::pressLockMovesToTheLastButton()
     f.Timer1_Timer();
     QVERIFY(f.num1[4]->isEnabled());
     QCOMPARE(int(f.JustPress), 0);
-}
-
-void NumberPadTest::deletes_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("nowIsJi");
-    QTest::addColumn<int>("allList");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<int>("nowIsJiAfter");
-    QTest::addColumn<int>("allListAfter");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("last number of a line") << line("01 02 03") + "←" << 3 << 1 << line("01 02") + "←" << 2 << 1
-                                           << QStringLiteral("删除1行第3个号码 ..");
-    QTest::newRow("first number of line 2") << line("01 02 03 04 05 06 07") + "\r\n08 ←" << 1 << 2
-                                            << line("01 02 03 04 05 06 07") + "←" << 7 << 1
-                                            << QStringLiteral("删除2行第1个号码 ..");
-    QTest::newRow("the only number") << QStringLiteral("05 ←") << 1 << 1 << QString() << 0 << 0
-                                     << QStringLiteral("彩票数据已清除");
-    QTest::newRow("right after a check") << line("01 02 03 04 05 06 07") + " \r\n" << 7 << 1
-                                         << QStringLiteral("01 02 03 04 05 06 07←") << 6 << 1
-                                         << QStringLiteral("删除1行第7个号码 ..");
-    QTest::newRow("three characters left by a check") << QStringLiteral("01 ") << 1 << 1 << QString() << 0 << 0
-                                                      << QStringLiteral("彩票数据已清除");
-    QTest::newRow("fewer than three characters") << QStringLiteral("0←") << 1 << 1 << QString() << 0 << 0
-                                                 << QStringLiteral("彩票数据已清除");
-}
-
-void NumberPadTest::deletes()
-{
-    QFETCH(QString, text);
-    QFETCH(int, nowIsJi);
-    QFETCH(int, allList);
-    Form1& f = *m_form;
-    click(f.Text88);
-    f.Text88->setCrlfText(text);
-    f.NowIsJi = qint16(nowIsJi);
-    f.AllList = qint16(allList);
-    f.Command5->click();
-    QTEST(f.Text88->crlfText(), "after");
-    QTEST(int(f.NowIsJi), "nowIsJiAfter");
-    QTEST(int(f.AllList), "allListAfter");
-    QTEST(f.Label9->text(), "status");
-    QCOMPARE(int(f.JustPress), -100);
-}
-
-void NumberPadTest::deleteFromTheDraw()
-{
-    Form1& f = *m_form;
-    click(f.Text0);
-    pressNumber(f, 1);
-    pressNumber(f, 2);
-    f.Timer1_Timer();
-    f.Command5->click();
-    QCOMPARE(f.Text0->text(), QStringLiteral("01 "));
-    QCOMPARE(f.Label9->text(), QStringLiteral("删除第2个开奖号码 .."));
-    f.Timer1_Timer();
-    f.Command5->click();
-    QCOMPARE(f.Text0->text(), QString());
-    QCOMPARE(f.Label9->text(), QStringLiteral("开奖号码已全删除 .."));
-}
-
-void NumberPadTest::countersSetByHand_data()
-{
-    QTest::addColumn<int>("nowIsJi");
-    QTest::addColumn<QString>("after");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("above 7 starts a line") << 9 << line("01 02") + "\r\n11 ←" << QStringLiteral("11(第1/共7个  第2行)");
-    QTest::newRow("below 1 writes nothing") << -1 << line("01 02") + "←" << QStringLiteral("11");
-}
-
-void NumberPadTest::countersSetByHand()
-{
-    QFETCH(int, nowIsJi);
-    Form1& f = *m_form;
-    click(f.Text88);
-    f.Text88->setCrlfText(line("01 02") + "←");
-    f.AllList = 1;
-    f.NowIsJi = qint16(nowIsJi);
-    pressNumber(f, 11);
-    QTEST(f.Text88->crlfText(), "after");
-    QTEST(f.Label9->text(), "status");
-}
-
-void NumberPadTest::lineCounterStopsAtItsTop()
-{
-    Form1& f = *m_form;
-    click(f.Text88);
-    f.Text88->setCrlfText(line("01 02 03 04 05 06 07") + "←");
-    f.AllList = 32767;
-    f.NowIsJi = 7;
-    pressNumber(f, 8);
-    QCOMPARE(int(f.AllList), 32767);
-    QCOMPARE(int(f.NowIsJi), 7);
-    QCOMPARE(f.Text88->crlfText(), line("01 02 03 04 05 06 07") + "←");
-    QVERIFY(f.Label9->text().contains(QStringLiteral("32767")));
 }
 
 void NumberPadTest::clearButtons()

@@ -1,0 +1,42 @@
+// The number pad's rules for the two boxes it fills: a number press and a delete in the
+// ticket box and in the draw line, each with the counters that go with the box and the
+// status text it shows. Text and counters in; the new text, counters and status out.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace tickets {
+
+// The ticket box after a pad step.
+struct TicketEntry {
+    QString text;               // the new box text, with the marker where the step puts one
+    qint16 numbersInLine = 0;   // numbers in the last line
+    qint16 lines = 0;           // ticket lines
+    QString status;
+};
+
+// The draw line after a pad step.
+struct DrawEntry {
+    QString text;
+    qint16 numbers = 0;  // numbers in the draw line
+    QString status;
+};
+
+// Number `number` (1..36) pressed into the ticket box. `text` is the box's text without
+// its markers. After the seventh number of a line the next press starts a new line; when
+// the line counter is at its top no new line is started.
+TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 lines, int number);
+
+// The delete in the ticket box. `text` is the box's text as it stands: the marker, when
+// there is one, is among the four characters a delete cuts (a number, its space and the
+// marker), so that a text without it, as a prize check leaves it, loses its line end.
+TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 lines);
+
+// Number `number` pressed into the draw line; the eighth number starts a new draw.
+DrawEntry pressIntoDraw(const QString& text, qint16 numbers, int number);
+
+// The delete in the draw line: its last number goes, or the whole line with the last.
+DrawEntry deleteFromDraw(const QString& text, qint16 numbers);
+
+}  // namespace tickets
