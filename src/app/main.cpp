@@ -1,8 +1,8 @@
-#include "app/fonts.h"
 #include "app/main_window.h"
-#include "app/qt_chinese.h"
-#include "app/screen_placement.h"
 #include "archive/app_folders.h"
+#include "widgets/fonts.h"
+#include "widgets/qt_chinese.h"
+#include "widgets/screen_placement.h"
 
 #include <QApplication>
 #include <QStandardPaths>

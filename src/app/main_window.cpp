@@ -1,8 +1,5 @@
 #include "app/main_window.h"
 
-#include "app/fonts.h"
-#include "app/screen_placement.h"
-#include "app/widgets.h"
 #include "archive/archive_files.h"
 #include "archive/archive_window.h"
 #include "archive/date_time_text.h"
@@ -15,6 +12,9 @@
 #include "messages/version.h"
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_text.h"
+#include "widgets/fonts.h"
+#include "widgets/screen_placement.h"
+#include "widgets/widgets.h"
 
 #include <QAction>
 #include <QApplication>

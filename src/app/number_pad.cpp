@@ -2,12 +2,12 @@
 // the two clear buttons and the keyboard notice.
 #include "app/main_window.h"
 
-#include "app/widgets.h"
 #include "messages/sound_cues.h"
 #include "messages/version.h"
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
+#include "widgets/widgets.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,11 +1,11 @@
 #include "archive/archive_window.h"
 
-#include "app/fonts.h"
 #include "app/main_window.h"
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
 #include "messages/message_text.h"
 #include "tickets/ticket_text.h"
+#include "widgets/fonts.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 // (save-as); either way the clicked slot becomes the current one.
 #pragma once
 
-#include "app/widgets.h"
 #include "archive/archive_files.h"
+#include "widgets/widgets.h"
 
 #include <QString>
 #include <array>

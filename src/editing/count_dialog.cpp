@@ -1,8 +1,8 @@
 #include "editing/count_dialog.h"
 
-#include "app/fonts.h"
 #include "app/main_window.h"
 #include "tickets/ticket_text.h"
+#include "widgets/fonts.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 // ticket line (AllList) and the numbers already in it (NowIsJi).
 #pragma once
 
-#include "app/widgets.h"
+#include "widgets/widgets.h"
 
 #include <array>
 

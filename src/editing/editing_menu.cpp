@@ -1,12 +1,12 @@
 // Form1's editing entries: free-edit mode, the row replace editor, the counter dialog.
 #include "app/main_window.h"
 
-#include "app/widgets.h"
 #include "archive/archive_files.h"
 #include "editing/count_dialog.h"
 #include "editing/reformat.h"
 #include "editing/row_editor_window.h"
 #include "tickets/ticket_text.h"
+#include "widgets/widgets.h"
 
 #include <QAction>
 #include <QLabel>

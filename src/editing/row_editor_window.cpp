@@ -1,9 +1,9 @@
 #include "editing/row_editor_window.h"
 
-#include "app/fonts.h"
 #include "app/main_window.h"
 #include "editing/row_replace.h"
 #include "messages/cue_literals.h"
+#include "widgets/fonts.h"
 
 #include <QFontMetrics>
 #include <QFrame>

@@ -3,7 +3,7 @@
 // line in the main window's ticket box. The three fields take no typing.
 #pragma once
 
-#include "app/widgets.h"
+#include "widgets/widgets.h"
 
 #include <array>
 

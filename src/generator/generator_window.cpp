@@ -1,9 +1,9 @@
 #include "generator/generator_window.h"
 
-#include "app/fonts.h"
 #include "app/main_window.h"
 #include "messages/cue_literals.h"
 #include "messages/version.h"
+#include "widgets/fonts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -4,10 +4,10 @@
 // with the new lines, saves them into the current slot and hides the window.
 #pragma once
 
-#include "app/widgets.h"
 #include "generator/field_input.h"
 #include "generator/generation.h"
 #include "generator/settings.h"
+#include "widgets/widgets.h"
 
 #include <QElapsedTimer>
 #include <array>

@@ -1,7 +1,7 @@
 #include "messages/message_window.h"
 
-#include "app/fonts.h"
 #include "messages/message_text.h"
+#include "widgets/fonts.h"
 
 #include <QDir>
 #include <QEvent>

@@ -3,7 +3,7 @@
 // unloads it (the next use shows the usage text again).
 #pragma once
 
-#include "app/widgets.h"
+#include "widgets/widgets.h"
 
 class QPlainTextEdit;
 

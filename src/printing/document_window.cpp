@@ -1,8 +1,8 @@
 #include "printing/document_window.h"
 
-#include "app/fonts.h"
-#include "app/widgets.h"
 #include "printing/word_processor.h"
+#include "widgets/fonts.h"
+#include "widgets/widgets.h"
 
 #include <QCloseEvent>
 #include <QDir>

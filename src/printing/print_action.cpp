@@ -1,10 +1,10 @@
 // Form1's "打印": the order sheet for the lottery shop, handed to the word processor.
 #include "app/main_window.h"
 
-#include "app/widgets.h"
 #include "archive/date_time_text.h"
 #include "printing/order_sheet.h"
 #include "printing/word_processor.h"
+#include "widgets/widgets.h"
 
 #include <QLabel>
 

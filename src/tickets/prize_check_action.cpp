@@ -1,9 +1,9 @@
 // Form1's "检查中奖  保存数据": applies the prize check to the boxes and saves the tickets.
 #include "app/main_window.h"
 
-#include "app/widgets.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
+#include "widgets/widgets.h"
 
 void Form1::Command1_Click()
 {

@@ -4,11 +4,7 @@
 //   NAME X Y W H            a control or window, in screen coordinates
 //   lines N                 whole lines the ticket box shows
 // With an argument, it also writes a PNG of the main window to that file.
-#include "app/fonts.h"
 #include "app/main_window.h"
-#include "app/qt_chinese.h"
-#include "app/screen_placement.h"
-#include "app/widgets.h"
 #include "archive/archive_window.h"
 #include "editing/count_dialog.h"
 #include "editing/row_editor_window.h"
@@ -16,6 +12,10 @@
 #include "messages/message_window.h"
 #include "printing/document_window.h"
 #include "support/test_support.h"
+#include "widgets/fonts.h"
+#include "widgets/qt_chinese.h"
+#include "widgets/screen_placement.h"
+#include "widgets/widgets.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,11 +1,11 @@
 // Start-up on a slot, the exit guard and saving through the main window.
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
 #include "messages/message_window.h"
 #include "messages/version.h"
 #include "support/test_support.h"
+#include "widgets/widgets.h"
 
 #include <QDir>
 #include <QPointer>

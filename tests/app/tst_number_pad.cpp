@@ -2,11 +2,11 @@
 // buttons and the keys, and the whole road of a prize check. The pad's rules themselves
 // are tested with the core (tickets/tst_ticket_entry).
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "messages/cue_literals.h"
 #include "messages/version.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
+#include "widgets/widgets.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // The windows on real screen sizes: the scale chosen from the available area, the place
 // of a window inside it, the program on chosen screens (in child processes), and the
 // toolkit's standard texts in Chinese.
-#include "app/qt_chinese.h"
-#include "app/screen_fit.h"
 #include "support/test_support.h"
+#include "widgets/qt_chinese.h"
+#include "widgets/screen_fit.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,11 +1,11 @@
 // The archive window: preparing it for opening or saving, save-as making a slot current,
 // opening replacing the box, failed files, and the close button.
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "archive/archive_window.h"
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
 #include "support/test_support.h"
+#include "widgets/widgets.h"
 
 #include <QDir>
 #include <QLabel>

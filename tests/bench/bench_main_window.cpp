@@ -4,11 +4,11 @@
 //  (c) the whole check click at 32,767 lines ÷ one full relayout of the box (goal ≤ 1.5).
 // A plain pass counts the CR LF of the text: the least any reader of it can do.
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "messages/message_window.h"
 #include "support/test_support.h"
 #include "tickets/prize_check.h"
 #include "tickets/ticket_text.h"
+#include "widgets/widgets.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,12 +1,12 @@
 // The editing tools through the main window: free-edit mode with its reformat, the row
 // replace editor keyed on its own digit pad, and the counter dialog.
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "editing/count_dialog.h"
 #include "editing/row_editor_window.h"
 #include "messages/cue_literals.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
+#include "widgets/widgets.h"
 
 #include <QAction>
 #include <QApplication>

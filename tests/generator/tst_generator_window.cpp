@@ -2,12 +2,12 @@
 // the repair timer with its exclusions, restore defaults, the main window's entry and
 // whole runs in both modes.
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "generator/generator_window.h"
 #include "messages/cue_literals.h"
 #include "messages/version.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
+#include "widgets/widgets.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -5,9 +5,9 @@
 #include "private_service.h"
 
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "messages/sound_cues.h"
 #include "support/test_support.h"
+#include "widgets/widgets.h"
 
 #include <QDir>
 #include <QElapsedTimer>

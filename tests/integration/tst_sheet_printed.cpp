@@ -15,11 +15,11 @@
 #include "private_service.h"
 
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "archive/date_time_text.h"
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"
 #include "support/test_support.h"
+#include "widgets/widgets.h"
 
 #include <QApplication>
 #include <QDir>

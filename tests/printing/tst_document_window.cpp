@@ -5,8 +5,8 @@
 #include "printing/order_sheet.h"
 #include "printing/word_processor.h"
 
-#include "app/fonts.h"
 #include "support/test_support.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // "打印" in the main window: the messages, the status line and what reaches the word
 // processor, recorded instead of printed.
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "archive/date_time_text.h"
 #include "printing/order_sheet.h"
 #include "printing/word_processor.h"
 #include "support/test_support.h"
+#include "widgets/widgets.h"
 
 #include <QLabel>
 #include <QPushButton>

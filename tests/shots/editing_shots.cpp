@@ -1,10 +1,10 @@
 #include "shots.h"
 
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "editing/count_dialog.h"
 #include "editing/row_editor_window.h"
 #include "support/test_support.h"
+#include "widgets/widgets.h"
 
 #include <QPushButton>
 #include <QTextCursor>

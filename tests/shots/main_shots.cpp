@@ -1,7 +1,7 @@
 #include "shots.h"
 
 #include "app/main_window.h"
-#include "app/widgets.h"
+#include "widgets/widgets.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -1,8 +1,8 @@
 #include "shots.h"
 
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "archive/archive_window.h"
+#include "widgets/widgets.h"
 
 #include <QPushButton>
 

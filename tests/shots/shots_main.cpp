@@ -1,10 +1,10 @@
 // Runs the program on a sample folder and writes a PNG of each window.
 #include "shots.h"
 
-#include "app/fonts.h"
 #include "app/main_window.h"
-#include "app/qt_chinese.h"
-#include "app/widgets.h"
+#include "widgets/fonts.h"
+#include "widgets/qt_chinese.h"
+#include "widgets/widgets.h"
 
 #include <QFile>
 #include "support/test_support.h"

@@ -1,9 +1,9 @@
 #include "support/test_support.h"
 
 #include "app/main_window.h"
-#include "app/widgets.h"
 #include "messages/message_window.h"
 #include "tickets/ticket_text.h"
+#include "widgets/widgets.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -1,6 +1,6 @@
-#include "app/widgets.h"
+#include "widgets/widgets.h"
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "app/screen_placement.h"
+#include "widgets/screen_placement.h"
 
-#include "app/fonts.h"
-#include "app/screen_fit.h"
+#include "widgets/fonts.h"
+#include "widgets/screen_fit.h"
 
 #include <QApplication>
 #include <QDialog>
