@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/widgets.h"
+#include "history/draw_history_window.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
 
@@ -21,5 +22,6 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
+    history::rememberCheckedDraw(*this);
     setWindowTitle(version::plainCaption());
 }
