@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kSpareRows = 100;  // rows above and below the visible ones that keep their marks
+constexpr int kSpareRows = 20;  // rows above and below the visible ones that keep their marks
 
 const QColor kMarginBackground(0xE6, 0xE6, 0xE6);
 const QColor kMarginRule(0x99, 0x99, 0x99);
@@ -21,8 +21,9 @@ const QColor kRowNumber(0x44, 0x44, 0x44);
 
 bool rowBefore(const tickets::LineMark& mark, int row) { return mark.row < row; }
 
-// A matched regular number: dark blue on white; the matched special number the other way
-// round, white on dark red, so the two differ in lightness as well as in colour.
+// A matched regular number: dark blue on white, underlined; the matched special number
+// white on dark red. They differ from the other numbers and from each other in
+// lightness and shape as well as in colour.
 QTextCharFormat numberFormat(quint8 match)
 {
     QTextCharFormat format;
@@ -30,6 +31,7 @@ QTextCharFormat numberFormat(quint8 match)
     format.setForeground(special ? QColor(Qt::white) : QColor(0x0B, 0x2E, 0x8A));
     format.setBackground(special ? QColor(0xA3, 0x1F, 0x00) : QColor(Qt::white));
     format.setFontWeight(QFont::Black);
+    format.setFontUnderline(!special);
     format.setProperty(QTextFormat::UserProperty + 1, int(match));
     return format;
 }
@@ -65,6 +67,7 @@ TicketMarks::TicketMarks(TicketBox* box) : QWidget(box), m_box(box)
 {
     setObjectName(QStringLiteral("Text88Rows"));
     setFont(box->font());
+    setAttribute(Qt::WA_OpaquePaintEvent);  // paints every pixel: nothing beneath to draw
     box->installEventFilter(this);
     connect(box, &QPlainTextEdit::blockCountChanged, this, &TicketMarks::updateWidth);
     connect(box, &QPlainTextEdit::updateRequest, this, &TicketMarks::followBox);
@@ -186,9 +189,14 @@ int TicketMarks::rowNumberWidth() const
     return fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
 }
 
+int TicketMarks::padding() const
+{
+    return fontMetrics().averageCharWidth() / 2;
+}
+
 void TicketMarks::updateWidth()
 {
-    const int pad = fontMetrics().averageCharWidth() / 2;
+    const int pad = padding();
     const int width = pad + rowNumberWidth() + (m_captionWidth ? 2 * pad + m_captionWidth : 0) + pad;
     if (width == this->width())
         return;
@@ -214,38 +222,55 @@ bool TicketMarks::eventFilter(QObject* watched, QEvent* event)
             placeSelections(false);
         } else if (event->type() == QEvent::FontChange) {
             setFont(m_box->font());
+            m_laidOut.clear();
             updateWidth();
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
+const QStaticText& TicketMarks::laidOut(const QString& text)
+{
+    // Laying out text costs more than drawing it: the rows on screen keep theirs.
+    if (m_laidOut.size() > 1000)
+        m_laidOut.clear();
+    auto at = m_laidOut.find(text);
+    if (at == m_laidOut.end()) {
+        at = m_laidOut.insert(text, QStaticText(text));
+        at->prepare(QTransform(), font());
+    }
+    return *at;
+}
+
 void TicketMarks::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), kMarginBackground);
-    const int pad = fontMetrics().averageCharWidth() / 2;
-    const int numberRight = pad + rowNumberWidth();
     const QAbstractTextDocumentLayout* layout = m_box->document()->documentLayout();
-    // From the first visible line down to the bottom of the area to paint.
-    for (QTextBlock block = m_box->cursorForPosition(QPoint(0, 0)).block(); block.isValid();
-         block = block.next()) {
-        const int top = m_box->cursorRect(QTextCursor(block)).top();
+    const int numberRight = padding() + rowNumberWidth();
+    // From the first visible line (the scroll bar counts lines) down to the bottom of the
+    // area to paint.
+    QTextBlock block = m_box->document()->findBlockByLineNumber(m_box->verticalScrollBar()->value());
+    int top = block.isValid() ? m_box->cursorRect(QTextCursor(block)).top() : 0;
+    for (; block.isValid() && top <= event->rect().bottom(); block = block.next()) {
         const int height = qRound(layout->blockBoundingRect(block).height());
-        if (top > event->rect().bottom())
-            break;
-        if (top + height < event->rect().top())
-            continue;
-        const tickets::LineMark* mark = markOfRow(block.blockNumber());
-        if (mark && mark->level > 0)
-            painter.fillRect(0, top, width(), height, levelColour(mark->level));
-        painter.setPen(mark ? QColor(Qt::black) : kRowNumber);
-        painter.drawText(QRect(0, top, numberRight, height), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(block.blockNumber() + 1));
-        if (mark)
-            painter.drawText(QRect(numberRight + 2 * pad, top, m_captionWidth + pad, height),
-                             Qt::AlignLeft | Qt::AlignVCenter, markCaption(*mark));
+        if (top + height >= event->rect().top())
+            paintRow(painter, numberRight, block.blockNumber(), top, height);
+        top += height;
     }
     painter.setPen(kMarginRule);
     painter.drawLine(width() - 1, event->rect().top(), width() - 1, event->rect().bottom());
+}
+
+void TicketMarks::paintRow(QPainter& painter, int numberRight, int row, int top, int height)
+{
+    const tickets::LineMark* mark = markOfRow(row);
+    if (mark && mark->level > 0)
+        painter.fillRect(0, top, width(), height, levelColour(mark->level));
+    painter.setPen(mark ? QColor(Qt::black) : kRowNumber);
+    const QStaticText& number = laidOut(QString::number(row + 1));
+    const int textTop = top + (height - qRound(number.size().height())) / 2;
+    painter.drawStaticText(numberRight - qRound(number.size().width()), textTop, number);
+    if (mark)
+        painter.drawStaticText(numberRight + 2 * padding(), textTop, laidOut(markCaption(*mark)));
 }

@@ -12,9 +12,12 @@
 #include "tickets/prize_check.h"
 
 #include <QColor>
+#include <QHash>
+#include <QStaticText>
 #include <QWidget>
 #include <vector>
 
+class QPainter;
 class TicketBox;
 
 class TicketMarks : public QWidget {
@@ -45,6 +48,10 @@ private:
     void placeSelections(bool force);
     const tickets::LineMark* markOfRow(int row) const;
     int rowNumberWidth() const;
+    const QStaticText& laidOut(const QString& text);
+    // Paints one row's number and caption; the numbers end at x = numberRight.
+    void paintRow(QPainter& painter, int numberRight, int row, int top, int height);
+    int padding() const;
 
     TicketBox* m_box;
     std::vector<tickets::LineMark> m_marks;  // by row
@@ -53,4 +60,5 @@ private:
     // get them, so that painting costs the same with ten marked lines and with 30,000.
     int m_selectedFirst = 0;
     int m_selectedEnd = 0;
+    QHash<QString, QStaticText> m_laidOut;  // texts drawn lately, laid out once
 };
