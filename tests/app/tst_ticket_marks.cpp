@@ -44,6 +44,7 @@ private slots:
     void nextChangeClearsTheMarks_data();
     void nextChangeClearsTheMarks();
     void checkScrollsToTheFirstWinningLine();
+    void marksFollowScrolling();
 
 private:
     void check(const QString& box);
@@ -120,6 +121,17 @@ void TicketMarksTest::checkScrollsToTheFirstWinningLine()
     QVERIFY2(bar->value() <= 34 && 34 < bar->value() + bar->pageStep(),
              qPrintable(QStringLiteral("first row shown %1 of %2").arg(bar->value()).arg(bar->pageStep())));
     QCOMPARE(marksOf(*m_form->Text88), QStringLiteral("35:4:11111"));
+}
+
+void TicketMarksTest::marksFollowScrolling()
+{
+    QStringList lines;
+    for (int i = 0; i < 3000; ++i)
+        lines << line(i == 4 || i == 2800 ? "01 02 03 04 05 20 21" : "30 31 32 33 34 35 36");
+    check(lines.join("\r\n"));
+    QVERIFY(marksOf(*m_form->Text88).startsWith(QStringLiteral("5:4:11111")));
+    m_form->Text88->verticalScrollBar()->setValue(2795);
+    QVERIFY(marksOf(*m_form->Text88).contains(QStringLiteral("2801:4:11111")));
 }
 
 QTEST_MAIN(TicketMarksTest)
