@@ -110,6 +110,10 @@ QString TicketMarks::markCaption(const tickets::LineMark& mark)
 
 void TicketMarks::showMarks(std::vector<tickets::LineMark> marks)
 {
+    if (marks.empty()) {
+        clearMarks();
+        return;
+    }
     m_marks = std::move(marks);
     // Room for the widest caption, found without measuring every one of them.
     bool anyLevel = false;

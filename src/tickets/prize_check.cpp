@@ -128,6 +128,8 @@ int lineLevel(const LineFields& line, const Draw& draw, std::array<quint8, 7>& m
 // into one integer; any other line is keyed by its text.
 class RepeatFinder {
 public:
+    explicit RepeatFinder(qsizetype expectedLines) { m_packed.reserve(size_t(expectedLines)); }
+
     // The row of the first earlier line with the same numbers, or -1 (then `row` is
     // remembered as the first).
     int firstRow(const LineFields& line, int row)
@@ -195,7 +197,7 @@ void checkSeveralLines(const QString& ticketText, const Draw& draw, PrizeCheck& 
     QString box;
     QString rows;
     box.reserve(ticketText.size() + ticketText.size() / 8);
-    RepeatFinder repeats;
+    RepeatFinder repeats(ticketText.size() / 21);  // a line and its break take 23 characters
     const QStringView text(ticketText);
     qsizetype start = 0;
     int boxRow = 0;  // empty lines are dropped from the box, so its rows differ from r
