@@ -83,6 +83,7 @@ public:
     QAction* editX = nullptr;
     QAction* g34435 = nullptr;
     QAction* t34534 = nullptr;
+    QAction* drawHistory = nullptr;
     QAction* guan23424 = nullptr;
     QAction* h2p09w34 = nullptr;
     QAction* h2w3434w = nullptr;
@@ -150,6 +151,7 @@ public:
     void editX_Click();         // editing/
     void t34534_Click();        // editing/
     void Command13_Click();     // printing/
+    void drawHistory_Click();   // history/
 
 protected:
     void closeEvent(QCloseEvent* event) override;

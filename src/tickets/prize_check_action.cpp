@@ -3,6 +3,7 @@
 
 #include "app/ticket_marks.h"
 #include "app/widgets.h"
+#include "history/draw_history_window.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
 
@@ -23,5 +24,6 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
+    history::rememberCheckedDraw(*this);
     setWindowTitle(version::plainCaption());
 }
