@@ -14,6 +14,7 @@
 #include "tickets/ticket_text.h"
 #include "widgets/fonts.h"
 #include "widgets/screen_placement.h"
+#include "widgets/ticket_marks.h"
 #include "widgets/widgets.h"
 
 #include <QAction>
@@ -117,6 +118,7 @@ void Form1::buildControls()
     Text88->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text88->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text88->setMinimumHeight(std::max(fonts::px(150), ticketBoxHeightFor(Text88, 3)));
+    Text88Rows = new TicketMarks(Text88);
 
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("清空"), buttonFont, central);
     Command13 = makeButton(QStringLiteral("Command13"), QStringLiteral("打印"), buttonFont, central);
@@ -226,6 +228,7 @@ void Form1::buildMenus()
     g34435->setCheckable(true);
     g34435->setChecked(false);
     t34534 = makeAction(QStringLiteral("t34534"), QStringLiteral("修正行数/第X个数值"), this);
+    drawHistory = makeAction(QStringLiteral("drawHistory"), QStringLiteral("开奖记录/多期对奖"), this);
     guan23424 = makeAction(QStringLiteral("guan23424"), QStringLiteral("彩票官网"), this);
     h2p09w34 = makeAction(QStringLiteral("h2p09w34"), QStringLiteral("36选7玩法"), this);
     h2w3434w = makeAction(QStringLiteral("h2w3434w"), QStringLiteral("如何算中奖"), this);
@@ -241,7 +244,7 @@ void Form1::buildMenus()
     auto separator = [H3453] { H3453->addAction(QStringLiteral("————"))->setEnabled(false); };
     H3453->addAction(editX);
     separator();
-    H3453->addActions({g34435, t34534});
+    H3453->addActions({g34435, t34534, drawHistory});
     separator();
     H3453->addActions({guan23424, h2p09w34, h2w3434w, d34fd});
     separator();
@@ -263,6 +266,7 @@ void Form1::connectHandlers()
     connect(Text88, &TicketBox::clicked, this, &Form1::Text88_Click);
     connect(Text88, &TicketBox::doubleClicked, this, &Form1::Text88_Click);
     connect(Text88, &TicketBox::keyDown, this, &Form1::Text88_KeyDown);
+    connect(Text0, &QLineEdit::textChanged, Text88Rows, &TicketMarks::clearMarks);
     for (int i = 1; i <= 36; ++i)
         connect(num1[i], &QPushButton::clicked, this, [this, i] { num1_Click(i); });
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
@@ -283,6 +287,7 @@ void Form1::connectHandlers()
     connect(editX, &QAction::triggered, this, &Form1::editX_Click);
     connect(g34435, &QAction::triggered, this, &Form1::g34435_Click);
     connect(t34534, &QAction::triggered, this, &Form1::t34534_Click);
+    connect(drawHistory, &QAction::triggered, this, &Form1::drawHistory_Click);
     connect(guan23424, &QAction::triggered, this, &Form1::guan23424_Click);
     connect(h2p09w34, &QAction::triggered, this, &Form1::h2p09w34_Click);
     connect(h2w3434w, &QAction::triggered, this, &Form1::h2w3434w_Click);

@@ -18,6 +18,7 @@ class QPushButton;
 class QTimer;
 class PadLineEdit;
 class TicketBox;
+class TicketMarks;
 class ShowText1;
 namespace tickets {
 struct DrawEntry;
@@ -70,6 +71,7 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label11 = nullptr;
     TicketBox* Text88 = nullptr;
+    TicketMarks* Text88Rows = nullptr;  // Text88's margin: row numbers and a check's marks
     QPushButton* Command2 = nullptr;
     QPushButton* Command13 = nullptr;
     QPushButton* Command7 = nullptr;
@@ -88,6 +90,7 @@ public:
     QAction* editX = nullptr;
     QAction* g34435 = nullptr;
     QAction* t34534 = nullptr;
+    QAction* drawHistory = nullptr;
     QAction* guan23424 = nullptr;
     QAction* h2p09w34 = nullptr;
     QAction* h2w3434w = nullptr;
@@ -155,6 +158,7 @@ public:
     void editX_Click();         // editing/
     void t34534_Click();        // editing/
     void Command13_Click();     // printing/
+    void drawHistory_Click();   // history/
 
 protected:
     void closeEvent(QCloseEvent* event) override;

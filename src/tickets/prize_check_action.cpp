@@ -1,14 +1,17 @@
 // Form1's "检查中奖  保存数据": applies the prize check to the boxes and saves the tickets.
 #include "app/main_window.h"
 
+#include "history/draw_history_window.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
+#include "widgets/ticket_marks.h"
 #include "widgets/widgets.h"
 
 void Form1::Command1_Click()
 {
     const tickets::PrizeCheck check = tickets::checkPrizes(Text88->crlfText(), Text0->text());
     Text88->setCrlfText(check.drawCleared ? check.boxBeforeCheck : check.boxText);
+    Text88Rows->showMarks(check.marks);
     if (!check.cue.isEmpty())
         playCue(check.cue);
     showMessage(check.message);
@@ -21,5 +24,6 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
+    history::rememberCheckedDraw(*this);
     setWindowTitle(version::plainCaption());
 }

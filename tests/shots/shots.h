@@ -26,3 +26,5 @@ void shootScreenSizes(Form1& form, ShotContext& ctx);      // the main window on
 void shootIcon(Form1& form, ShotContext& ctx);              // the program's icon, 256 pixels
 void shootQuestions(Form1& form, ShotContext& ctx);        // Yes/No questions on unsaved lines
 void shootPrintViews(Form1& form, ShotContext& ctx);       // zoomed document, print preview
+void shootHistoryWindows(Form1& form, ShotContext& ctx);   // DrawHistory1 with a filled grid
+void shootTicketMarks(Form1& form, ShotContext& ctx);       // the box after checks: rows and marks

@@ -1,0 +1,305 @@
+#include "history/draw_history_window.h"
+
+#include "widgets/fonts.h"
+#include "app/main_window.h"
+#include "archive/date_time_text.h"
+#include "messages/message_text.h"
+
+#include <QAbstractTableModel>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+// The multi-draw result as a table: one row per winning line (its row number in the
+// vertical header), the line in column 0, then one column per draw.
+class ResultGridModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setResult(history::MultiDrawResult result, QStringList drawHeaders)
+    {
+        beginResetModel();
+        m_result = std::move(result);
+        m_headers = std::move(drawHeaders);
+        endResetModel();
+    }
+    void clear() { setResult({}, {}); }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_result.rows.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() || m_headers.isEmpty() ? 0 : 1 + int(m_headers.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        if (role != Qt::DisplayRole)
+            return {};
+        if (index.column() == 0)
+            return m_result.line(size_t(index.row()));
+        const int level = m_result.level(size_t(index.row()), index.column() - 1);
+        return level ? QStringLiteral("%1等").arg(level) : QString();
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (role != Qt::DisplayRole)
+            return {};
+        if (orientation == Qt::Vertical)
+            return QStringLiteral("行%1").arg(m_result.rows[size_t(section)].row);
+        return section == 0 ? QStringLiteral("彩票号码") : m_headers.value(section - 1);
+    }
+
+private:
+    history::MultiDrawResult m_result;
+    QStringList m_headers;
+};
+
+namespace {
+
+constexpr int kNumbersColumn = 0;
+
+// A row at least as tall as a key of the number pad, so a finger hits it.
+void setTouchRows(QTableView* view)
+{
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(fonts::px(58));
+}
+
+QPushButton* makeCommand(const QString& name, const QString& caption, QWidget* parent)
+{
+    QPushButton* button = makeButton(name, caption, fonts::font(fonts::kSong, 16, true), parent);
+    button->setMinimumSize(fonts::px(150), fonts::px(58));
+    return button;
+}
+
+QString drawHeader(const history::Entry& e)
+{
+    return e.draw->numbersText() + QLatin1Char('\n') + e.dateTime;
+}
+
+}  // namespace
+
+DrawHistory1::DrawHistory1(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
+{
+    setObjectName(QStringLiteral("DrawHistory1"));
+    setWindowTitle(QStringLiteral("开奖记录/多期对奖"));
+    const history::LoadResult loaded = history::loadHistory(m_main.dataFolder());
+    m_history = loaded.history;
+    m_writable = loaded.ok;
+    m_loadMessage = loaded.ok
+        ? history::unreadableLinesMessage(m_main.dataFolder(), m_history)
+        : QStringLiteral("错误提示：BR   开奖记录文件无法读取，没有打开：BR   ") + loaded.error;
+    buildControls();
+    fillDrawList();
+    connect(DrawList, &QTableView::clicked, this, &DrawHistory1::DrawList_Click);
+    connect(UseDraw, &QPushButton::clicked, this, &DrawHistory1::UseDraw_Click);
+    connect(DeleteDraw, &QPushButton::clicked, this, &DrawHistory1::DeleteDraw_Click);
+    connect(CheckDraws, &QPushButton::clicked, this, &DrawHistory1::CheckDraws_Click);
+    connect(CloseHistory, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void DrawHistory1::buildControls()
+{
+    const QFont listFont = fonts::font(fonts::kHei, 16, true);
+    const QFont headerFont = fonts::font(fonts::kHei, 13);
+
+    m_drawModel = new QStandardItemModel(0, 2, this);
+    m_drawModel->setHorizontalHeaderLabels({QStringLiteral("开奖号码"), QStringLiteral("首次对奖时间")});
+    DrawList = new QTableView(this);
+    DrawList->setObjectName(QStringLiteral("DrawList"));
+    DrawList->setModel(m_drawModel);
+    DrawList->setFont(listFont);
+    DrawList->horizontalHeader()->setFont(headerFont);
+    DrawList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DrawList->verticalHeader()->hide();
+    // Both columns in full: the check box, the seven numbers and the date.
+    const QFontMetrics listMetrics(listFont);
+    DrawList->setMinimumWidth(listMetrics.horizontalAdvance(QStringLiteral("00 00 00 00 00 00 00"))
+                              + listMetrics.horizontalAdvance(QStringLiteral("0000/00/00 00:00:00"))
+                              + fonts::px(90));
+    DrawList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    DrawList->setSelectionMode(QAbstractItemView::SingleSelection);
+    DrawList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTouchRows(DrawList);
+
+    m_resultModel = new ResultGridModel(this);
+    ResultGrid = new QTableView(this);
+    ResultGrid->setObjectName(QStringLiteral("ResultGrid"));
+    ResultGrid->setModel(m_resultModel);
+    ResultGrid->setFont(listFont);
+    ResultGrid->horizontalHeader()->setFont(headerFont);
+    ResultGrid->verticalHeader()->setFont(headerFont);
+    // Widths are set from the texts once per result: measuring every cell of a large
+    // result at each layout would stall the window.
+    ResultGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    ResultGrid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    ResultGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTouchRows(ResultGrid);
+
+    ResultSummary = new QPlainTextEdit(this);
+    ResultSummary->setObjectName(QStringLiteral("ResultSummary"));
+    ResultSummary->setReadOnly(true);
+    ResultSummary->setFont(fonts::font(fonts::kSong, 14));
+    ResultSummary->setMinimumHeight(fonts::px(110));
+    ResultSummary->setMaximumHeight(fonts::px(150));
+
+    UseDraw = makeCommand(QStringLiteral("UseDraw"), QStringLiteral("填入开奖号码"), this);
+    DeleteDraw = makeCommand(QStringLiteral("DeleteDraw"), QStringLiteral("删除这期"), this);
+    DeleteDraw->setEnabled(m_writable);
+    CheckDraws = makeCommand(QStringLiteral("CheckDraws"), QStringLiteral("多期对奖"), this);
+    CloseHistory = makeCommand(QStringLiteral("CloseHistory"), QStringLiteral("关闭"), this);
+
+    auto* hint = makeLabel(QStringLiteral("Label1"), QStringLiteral("点一行勾选/取消，可勾选多期"),
+                           fonts::font(fonts::kSong, 14), this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(hint);
+    left->addWidget(DrawList, 1);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(UseDraw, 0, 0);
+    buttons->addWidget(DeleteDraw, 0, 1);
+    buttons->addWidget(CheckDraws, 1, 0);
+    buttons->addWidget(CloseHistory, 1, 1);
+    left->addLayout(buttons);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(ResultGrid, 1);
+    right->addWidget(ResultSummary);
+
+    auto* root = new QHBoxLayout(this);
+    root->setContentsMargins(fonts::px(10), fonts::px(8), fonts::px(10), fonts::px(10));
+    root->setSpacing(fonts::px(10));
+    root->addLayout(left, 0);
+    root->addLayout(right, 1);
+    resize(fonts::px(1240), fonts::px(660));
+}
+
+void DrawHistory1::fillDrawList()
+{
+    m_drawModel->removeRows(0, m_drawModel->rowCount());
+    m_rowEntry = m_history.drawsNewestFirst();
+    for (int entry : m_rowEntry) {
+        const history::Entry& e = m_history.entries[size_t(entry)];
+        auto* numbers = new QStandardItem(e.draw->numbersText());
+        // Not user-checkable: a tap anywhere on the row toggles it (DrawList_Click), and
+        // the box itself must not toggle it a second time.
+        numbers->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        numbers->setData(Qt::Unchecked, Qt::CheckStateRole);
+        auto* date = new QStandardItem(e.dateTime);
+        date->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        m_drawModel->appendRow({numbers, date});
+    }
+}
+
+void DrawHistory1::DrawList_Click(const QModelIndex& index)
+{
+    QStandardItem* item = m_drawModel->item(index.row(), kNumbersColumn);
+    item->setData(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked,
+                  Qt::CheckStateRole);
+}
+
+int DrawHistory1::currentEntry()
+{
+    const QModelIndex current = DrawList->currentIndex();
+    if (!current.isValid()) {
+        m_main.showMessage(QStringLiteral("提示：BR   请先在左边的开奖记录里点选一期。"));
+        return -1;
+    }
+    return m_rowEntry[size_t(current.row())];
+}
+
+void DrawHistory1::UseDraw_Click()
+{
+    const int entry = currentEntry();
+    if (entry < 0)
+        return;
+    m_main.Text0->setText(m_history.entries[size_t(entry)].draw->numbersText() + QLatin1Char(' '));
+    m_main.NowIsJi2 = 7;
+    close();
+}
+
+void DrawHistory1::DeleteDraw_Click()
+{
+    const int entry = currentEntry();
+    if (entry < 0)
+        return;
+    const QString numbers = m_history.entries[size_t(entry)].draw->numbersText();
+    if (!askYesNo(this, QStringLiteral("DeleteDrawQuestion"), QStringLiteral("删除开奖记录"),
+                  QStringLiteral("确定要从开奖记录中删除这期开奖号码吗？\n%1").arg(numbers), false))
+        return;
+    history::History changed = m_history;
+    changed.entries.erase(changed.entries.begin() + entry);
+    const history::StoreResult stored = history::storeHistory(m_main.dataFolder(), changed);
+    if (!stored.ok) {
+        m_main.showMessage(QStringLiteral("错误提示：BR   开奖记录没有删除，文件无法写入：BR   ")
+                           + stored.error + QStringLiteral("BR   ")
+                           + messages::writableFolderAdvice(m_main.dataFolder()));
+        return;
+    }
+    m_history = std::move(changed);
+    fillDrawList();
+    clearResult();
+}
+
+void DrawHistory1::CheckDraws_Click()
+{
+    std::vector<history::Draw> draws;
+    QStringList headers;
+    QStringList labels;
+    for (int row = 0; row < m_drawModel->rowCount(); ++row) {
+        if (m_drawModel->item(row, kNumbersColumn)->checkState() != Qt::Checked)
+            continue;
+        const history::Entry& e = m_history.entries[size_t(m_rowEntry[size_t(row)])];
+        draws.push_back(*e.draw);
+        headers << drawHeader(e);
+        labels << e.draw->numbersText() + QStringLiteral("（") + e.dateTime + QStringLiteral("）");
+    }
+    if (draws.empty()) {
+        m_main.showMessage(QStringLiteral("提示：BR   请先在左边点选要对奖的开奖号码，可选多期。"));
+        return;
+    }
+    history::MultiDrawResult result = history::checkAgainstDraws(m_main.Text88->crlfText(), draws);
+    ResultSummary->setPlainText(history::multiDrawSummary(result, labels));
+    m_resultModel->setResult(std::move(result), headers);
+    sizeResultColumns();
+}
+
+void DrawHistory1::sizeResultColumns()
+{
+    const int padding = fonts::px(24);
+    const QFontMetrics cell(ResultGrid->font());
+    const QFontMetrics header(ResultGrid->horizontalHeader()->font());
+    ResultGrid->setColumnWidth(0, cell.horizontalAdvance(QStringLiteral("00 00 00 00 00 00 00 ")) + padding);
+    for (int c = 1; c < m_resultModel->columnCount(); ++c)
+        ResultGrid->setColumnWidth(c, header.horizontalAdvance(QStringLiteral("0000/00/00 00:00:00")) + padding);
+}
+
+void DrawHistory1::clearResult()
+{
+    m_resultModel->clear();
+    ResultSummary->clear();
+}
+
+namespace history {
+
+void rememberCheckedDraw(Form1& main)
+{
+    const StoreResult stored =
+        rememberDrawLine(main.dataFolder(), main.Text0->text(), archive::currentDateTimeText());
+    if (!stored.ok)
+        main.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
+}
+
+}  // namespace history

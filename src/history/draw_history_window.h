@@ -1,0 +1,62 @@
+// DrawHistory1: the draws the user has checked with, newest first. A draw can be put
+// back into the draw line or deleted; the ticket box can be checked against every
+// ticked draw at once, one grid row per winning line and one column per draw.
+#pragma once
+
+#include "widgets/widgets.h"
+#include "history/draw_history.h"
+#include "history/multi_draw_check.h"
+
+#include <vector>
+
+class Form1;
+class QModelIndex;
+class QPlainTextEdit;
+class QPushButton;
+class QStandardItemModel;
+class QTableView;
+class ResultGridModel;
+
+class DrawHistory1 : public SecondaryWindow {
+    Q_OBJECT
+public:
+    explicit DrawHistory1(Form1& main, QWidget* parent = nullptr);
+
+    // What the user must be told about the file as it was read ("" for nothing).
+    QString loadMessage() const { return m_loadMessage; }
+
+    QTableView* DrawList = nullptr;
+    QPushButton* UseDraw = nullptr;
+    QPushButton* DeleteDraw = nullptr;
+    QPushButton* CheckDraws = nullptr;
+    QPushButton* CloseHistory = nullptr;
+    QTableView* ResultGrid = nullptr;
+    QPlainTextEdit* ResultSummary = nullptr;
+
+private:
+    void buildControls();
+    void fillDrawList();
+    void DrawList_Click(const QModelIndex& index);
+    void UseDraw_Click();
+    void DeleteDraw_Click();
+    void CheckDraws_Click();
+
+    // The history entry of the current row, or -1 (after telling the user) when none.
+    int currentEntry();
+    void clearResult();
+    void sizeResultColumns();
+
+    Form1& m_main;
+    history::History m_history;
+    bool m_writable = true;      // false when the file exists but could not be read
+    QString m_loadMessage;
+    std::vector<int> m_rowEntry;  // history entry of each list row
+    QStandardItemModel* m_drawModel = nullptr;
+    ResultGridModel* m_resultModel = nullptr;
+};
+
+namespace history {
+// Adds the main window's draw line to the history after a check; a failed write is
+// reported to the user and changes nothing else.
+void rememberCheckedDraw(Form1& main);
+}  // namespace history

@@ -1,0 +1,168 @@
+// The draw history file: reading and rewriting it, remembering checked draws, the cap.
+#include "archive/archive_files.h"
+#include "history/draw_history.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace history;
+
+namespace {
+const QString kDate = QStringLiteral("2026/12/7 20:15:03");
+QString fileLine(const QString& numbers, const QString& date = kDate)
+{
+    return numbers + QLatin1Char(' ') + date + QStringLiteral("\r\n");
+}
+QString readHistoryFile(const QTemporaryDir& dir)
+{
+    return archive::readTextFile(dir.filePath(kHistoryFileName)).value_or(QStringLiteral("<none>"));
+}
+void writeHistoryFile(const QTemporaryDir& dir, const QString& text)
+{
+    QVERIFY(archive::writeTextFile(dir.filePath(kHistoryFileName), text).ok);
+}
+}  // namespace
+
+class DrawHistoryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void drawLine_data();
+    void drawLine();
+    void readAndRewrite_data();
+    void readAndRewrite();
+    void remember_data();
+    void remember();
+    void keepsTheNewestThousand();
+    void unreadableFileIsNeverOverwritten();
+};
+
+void DrawHistoryTest::drawLine_data()
+{
+    QTest::addColumn<QString>("drawLine");
+    QTest::addColumn<QString>("draw");  // "" for no complete draw
+    QTest::newRow("as keyed") << "01 02 03 04 05 06 07 " << "01 02 03 04 05 06 07";
+    QTest::newRow("no trailing space") << "36 02 13 04 25 06 07" << "36 02 13 04 25 06 07";
+    QTest::newRow("with the marker") << "01 02 03 04 05 06 07 ←" << "01 02 03 04 05 06 07";
+    QTest::newRow("six numbers") << "01 02 03 04 05 06 " << "";
+    QTest::newRow("eight numbers") << "01 02 03 04 05 06 07 08 " << "";
+    QTest::newRow("one digit") << "1 02 03 04 05 06 07 " << "";
+    QTest::newRow("37") << "01 02 03 04 05 06 37 " << "";
+    QTest::newRow("00") << "00 02 03 04 05 06 07 " << "";
+    QTest::newRow("sign") << "+1 02 03 04 05 06 07 " << "";
+    QTest::newRow("full-width digit") << "０1 02 03 04 05 06 07 " << "";
+    QTest::newRow("double space") << "01  02 03 04 05 06 07 " << "";
+    QTest::newRow("repeated regular") << "01 02 03 04 05 01 07 " << "";
+    QTest::newRow("special among regulars") << "01 02 03 04 05 06 03 " << "";
+    QTest::newRow("empty") << "" << "";
+}
+
+void DrawHistoryTest::drawLine()
+{
+    QFETCH(QString, drawLine);
+    QFETCH(QString, draw);
+    const std::optional<Draw> parsed = parseDraw(drawLine);
+    QCOMPARE(parsed ? parsed->numbersText() : QString(), draw);
+}
+
+void DrawHistoryTest::readAndRewrite_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("rewritten");
+    QTest::addColumn<QStringList>("newestFirst");
+    QTest::addColumn<int>("unreadable");
+    const QString a = fileLine(QStringLiteral("01 02 03 04 05 06 07"));
+    const QString b = fileLine(QStringLiteral("08 09 10 11 12 13 14"), QStringLiteral("2026/12/8 6:05:09"));
+    const QStringList both = {QStringLiteral("08 09 10 11 12 13 14"), QStringLiteral("01 02 03 04 05 06 07")};
+    QTest::newRow("two draws") << a + b << a + b << both << 0;
+    QTest::newRow("LF only") << QString(a + b).remove(QLatin1Char('\r')) << a + b << both << 0;
+    QTest::newRow("empty lines dropped") << a + "\r\n" + b << a + b << both << 0;
+    const QString junk = QStringLiteral("看不懂的一行\r\n");
+    QTest::newRow("unreadable kept in place") << a + junk + b << a + junk + b << both << 1;
+    const QStringList justA = {QStringLiteral("01 02 03 04 05 06 07")};
+    for (const QString& bad : {QStringLiteral("01 02 03 04 05 06 07\r\n"),
+                               QStringLiteral("01 02 03 04 05 06 07 昨天\r\n"),
+                               QStringLiteral("01 02 03 04 05 06 07  2026/12/7 20:15:03\r\n"),
+                               QStringLiteral("01 02 03 04 05 06 06 2026/12/7 20:15:03\r\n"),
+                               QStringLiteral("01 02 03 04 05 06 2026/12/7 20:15:03\r\n")})
+        QTest::newRow(qPrintable(bad.trimmed())) << a + bad << a + bad << justA << 1;
+}
+
+void DrawHistoryTest::readAndRewrite()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, rewritten);
+    QFETCH(QStringList, newestFirst);
+    QFETCH(int, unreadable);
+    const History h = parseHistory(archive::textLines(file));
+    QStringList draws;
+    for (int i : h.drawsNewestFirst())
+        draws << h.entries[size_t(i)].draw->numbersText();
+    QCOMPARE(draws, newestFirst);
+    QCOMPARE(h.unreadableLines().size(), unreadable);
+    QCOMPARE(historyText(h), rewritten);
+}
+
+void DrawHistoryTest::remember_data()
+{
+    QTest::addColumn<QString>("before");  // "<none>": no file
+    QTest::addColumn<QString>("drawLine");
+    QTest::addColumn<QString>("after");
+    const QString newest = QStringLiteral("08 09 10 11 12 13 14");
+    const QString older = QStringLiteral("01 02 03 04 05 06 07");
+    const QString file = fileLine(older) + fileLine(newest);
+    const QString now = QStringLiteral("2026/12/8 7:00:00");
+    QTest::newRow("first draw") << "<none>" << older + " " << fileLine(older, now);
+    QTest::newRow("new draw") << file << "20 21 22 23 24 25 26 "
+                              << file + fileLine(QStringLiteral("20 21 22 23 24 25 26"), now);
+    QTest::newRow("the newest again") << file << newest + " " << file;
+    QTest::newRow("an older one again") << file << older + " " << file + fileLine(older, now);
+    QTest::newRow("incomplete") << file << "01 02 03 " << file;
+    QTest::newRow("invalid") << file << "01 02 03 04 05 06 01 " << file;
+    QTest::newRow("empty") << "<none>" << "" << "<none>";
+    const QString junk = QStringLiteral("旧版本写的行\r\n");
+    QTest::newRow("unreadable line kept") << junk + file << "20 21 22 23 24 25 26 "
+                                          << junk + file + fileLine(QStringLiteral("20 21 22 23 24 25 26"), now);
+}
+
+void DrawHistoryTest::remember()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, drawLine);
+    QFETCH(QString, after);
+    QTemporaryDir dir;
+    if (before != QStringLiteral("<none>"))
+        writeHistoryFile(dir, before);
+    const StoreResult result = rememberDrawLine(dir.path(), drawLine, QStringLiteral("2026/12/8 7:00:00"));
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(readHistoryFile(dir), after);
+}
+
+void DrawHistoryTest::keepsTheNewestThousand()
+{
+    QTemporaryDir dir;
+    QString file = QStringLiteral("无法识别\r\n");
+    for (int i = 0; i < kMaxDraws; ++i)  // every draw differs from the one before it
+        file += fileLine(i % 2 ? QStringLiteral("01 02 03 04 05 06 07") : QStringLiteral("08 09 10 11 12 13 14"),
+                         QStringLiteral("2026/1/1 0:%1:00").arg(i % 60, 2, 10, QLatin1Char('0')));
+    writeHistoryFile(dir, file);
+    QVERIFY(rememberDrawLine(dir.path(), QStringLiteral("20 21 22 23 24 25 26 "), kDate).ok);
+    const QStringList lines = archive::textLines(readHistoryFile(dir));
+    QCOMPARE(lines.size(), kMaxDraws + 1);
+    QCOMPARE(lines.first(), QStringLiteral("无法识别"));
+    QCOMPARE(lines[1], QStringLiteral("01 02 03 04 05 06 07 2026/1/1 0:01:00"));  // the oldest went
+    QCOMPARE(lines.last(), QStringLiteral("20 21 22 23 24 25 26 ") + kDate);
+}
+
+void DrawHistoryTest::unreadableFileIsNeverOverwritten()
+{
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(kHistoryFileName));  // exists, cannot be read as a file
+    const StoreResult result = rememberDrawLine(dir.path(), QStringLiteral("01 02 03 04 05 06 07 "), kDate);
+    QVERIFY(!result.ok);
+    QVERIFY2(result.error.contains(kHistoryFileName), qPrintable(result.error));
+    QVERIFY(QFileInfo(dir.filePath(kHistoryFileName)).isDir());
+}
+
+QTEST_APPLESS_MAIN(DrawHistoryTest)
+#include "tst_draw_history.moc"

@@ -1,0 +1,193 @@
+// The draw history window and the check that fills it.
+#include "app/main_window.h"
+#include "widgets/widgets.h"
+#include "archive/date_time_text.h"
+#include "history/draw_history_window.h"
+#include "support/test_support.h"
+#include "tickets/ticket_text.h"
+
+#include <QAction>
+#include <QDir>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+const QString kDraw1 = QStringLiteral("01 02 03 04 05 06 07");
+const QString kDraw2 = QStringLiteral("01 02 03 04 10 11 08");
+const QString kHistory = kDraw1 + QStringLiteral(" 2026/12/1 20:00:00\r\n") + kDraw2
+                         + QStringLiteral(" 2026/12/4 20:00:00\r\n");
+const QString kExampleBox = QStringLiteral(
+    "01 02 03 04 10 11 07 \r\n01 02 03 04 05 06 08 \r\n20 21 22 ");
+
+QStringList column(const QAbstractItemModel* m, int col)
+{
+    QStringList out;
+    for (int r = 0; r < m->rowCount(); ++r)
+        out << m->index(r, col).data().toString();
+    return out;
+}
+
+void tapRow(QTableView* view, int row)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(view->model()->index(row, 1)).center());
+}
+}  // namespace
+
+class DrawHistoryWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void checksAreRememberedNewestFirst();
+    void failedHistoryWriteKeepsTheCheckAndTheSave();
+    void useDrawFillsTheDrawLine();
+    void checkDrawsFillsTheGridAndChangesNothing();
+    void deleteDrawAsks_data();
+    void deleteDrawAsks();
+
+private:
+    // The window shown without modality, so that the watcher answers only what it shows.
+    DrawHistory1* openWindow();
+
+    TestFolder* m_folder = nullptr;
+    CueRecorder* m_cues = nullptr;
+    ModalWatcher* m_watcher = nullptr;
+    Form1* m_form = nullptr;
+};
+
+void DrawHistoryWindowTest::init()
+{
+    archive::setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 5, 1)); });
+    m_folder = new TestFolder;
+    m_cues = new CueRecorder;
+    m_watcher = new ModalWatcher;
+    m_form = new Form1(m_folder->path());
+    m_form->show();
+}
+
+void DrawHistoryWindowTest::cleanup()
+{
+    m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());
+    delete m_form;
+    delete m_watcher;
+    delete m_cues;
+    delete m_folder;
+    archive::setClock({});
+}
+
+DrawHistory1* DrawHistoryWindowTest::openWindow()
+{
+    auto* w = new DrawHistory1(*m_form, m_form);
+    w->setModal(false);
+    w->show();
+    return w;
+}
+
+void DrawHistoryWindowTest::checksAreRememberedNewestFirst()
+{
+    Form1& f = *m_form;
+    f.Text88->setCrlfText(kExampleBox);
+    for (const QString& draw : {kDraw1, kDraw2, kDraw2}) {
+        f.Text0->setText(draw + QLatin1Char(' '));
+        f.Command1_Click();
+    }
+    QStringList rows;
+    m_watcher->onNext([&](QWidget* w) {
+        rows = column(qobject_cast<QTableView*>(child(w, QStringLiteral("DrawList")))->model(), 0);
+        w->close();
+    });
+    trigger(&f, QStringLiteral("drawHistory"));
+    QCOMPARE(rows, (QStringList{kDraw2, kDraw1}));
+    const QList<QAction*> entries = f.findChild<QMenu*>(QStringLiteral("H3453"))->actions();
+    QCOMPARE(entries.indexOf(f.drawHistory), entries.indexOf(f.t34534) + 1);
+}
+
+void DrawHistoryWindowTest::failedHistoryWriteKeepsTheCheckAndTheSave()
+{
+    Form1& f = *m_form;
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("draws.txt")));
+    f.Text88->setCrlfText(kExampleBox);
+    f.Text0->setText(kDraw1 + QLatin1Char(' '));
+    f.Command1_Click();
+    const QStringList messages = m_watcher->messages();
+    QCOMPARE(messages.size(), 2);
+    QVERIFY(messages[0].startsWith(QStringLiteral("中奖提示：")));
+    QVERIFY2(messages[1].contains(QStringLiteral("draws.txt")), qPrintable(messages[1]));
+    QVERIFY(m_folder->read(QStringLiteral("Save00.txt")).startsWith(QStringLiteral("01 02 03 04 10 11 07 ")));
+    QVERIFY(!f.isUnsaved());
+}
+
+void DrawHistoryWindowTest::useDrawFillsTheDrawLine()
+{
+    m_folder->write(QStringLiteral("draws.txt"), kHistory);
+    Form1& f = *m_form;
+    DrawHistory1* w = openWindow();
+    tapRow(w->DrawList, 1);
+    w->UseDraw->click();
+    QCOMPARE(f.Text0->text(), kDraw1 + QLatin1Char(' '));
+    QCOMPARE(f.NowIsJi2, qint16(7));
+    QVERIFY(!w->isVisible());
+}
+
+void DrawHistoryWindowTest::checkDrawsFillsTheGridAndChangesNothing()
+{
+    m_folder->write(QStringLiteral("draws.txt"), kHistory);
+    Form1& f = *m_form;
+    f.Text88->setCrlfText(kExampleBox);
+    f.Text0->setText(QStringLiteral("20 21 "));
+    const QString saveOK = f.SaveOK;
+    DrawHistory1* w = openWindow();
+    tapRow(w->DrawList, 0);
+    tapRow(w->DrawList, 1);
+    tapRow(w->DrawList, 1);  // a second tap unticks
+    tapRow(w->DrawList, 1);
+    w->CheckDraws->click();
+    QVERIFY(m_watcher->messages().isEmpty());
+
+    const QAbstractItemModel* grid = w->ResultGrid->model();
+    QCOMPARE(grid->columnCount(), 3);
+    QCOMPARE(grid->headerData(1, Qt::Horizontal).toString(), kDraw2 + QStringLiteral("\n2026/12/4 20:00:00"));
+    QCOMPARE(grid->headerData(2, Qt::Horizontal).toString(), kDraw1 + QStringLiteral("\n2026/12/1 20:00:00"));
+    QCOMPARE(grid->headerData(1, Qt::Vertical).toString(), QStringLiteral("行2"));
+    QCOMPARE(column(grid, 0), (QStringList{"01 02 03 04 10 11 07 ", "01 02 03 04 05 06 08 "}));
+    QCOMPARE(column(grid, 1), (QStringList{"2等", "5等"}));
+    QCOMPARE(column(grid, 2), (QStringList{"5等", "2等"}));
+    QVERIFY(w->ResultSummary->toPlainText().contains(QStringLiteral("合计：2期共中奖4次")));
+
+    QCOMPARE(f.Text88->crlfText(), kExampleBox);
+    QCOMPARE(f.Text0->text(), QStringLiteral("20 21 "));
+    QCOMPARE(f.SaveOK, saveOK);
+    QVERIFY(!m_folder->exists(QStringLiteral("Save00.txt")));
+}
+
+void DrawHistoryWindowTest::deleteDrawAsks_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QStringList>("left");
+    QTest::newRow("No keeps it") << false << QStringList{kDraw2, kDraw1};
+    QTest::newRow("Yes removes it") << true << QStringList{kDraw1};
+}
+
+void DrawHistoryWindowTest::deleteDrawAsks()
+{
+    QFETCH(bool, yes);
+    QFETCH(QStringList, left);
+    m_folder->write(QStringLiteral("draws.txt"), kHistory);
+    DrawHistory1* w = openWindow();
+    tapRow(w->DrawList, 0);
+    m_watcher->answer = yes ? QMessageBox::Yes : QMessageBox::No;
+    w->DeleteDraw->click();
+    QCOMPARE(m_watcher->seen.size(), size_t(1));
+    QCOMPARE(m_watcher->seen[0].objectName, QStringLiteral("DeleteDrawQuestion"));
+    QVERIFY(m_watcher->seen[0].text.contains(kDraw2));
+    QCOMPARE(column(w->DrawList->model(), 0), left);
+    QCOMPARE(m_folder->read(QStringLiteral("draws.txt")).count(QStringLiteral("\r\n")), left.size());
+}
+
+QTEST_MAIN(DrawHistoryWindowTest)
+#include "tst_draw_history_window.moc"
