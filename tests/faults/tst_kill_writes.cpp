@@ -1,0 +1,105 @@
+// Kills a writer that saves through the main window at random moments: after every kill
+// the slot holds one of the two texts whole (or nothing, before the first save), the time
+// file one whole line, and no temporary file is left beside them.
+#include "fault_texts.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <csignal>
+
+namespace {
+
+QByteArray slotBytes(const QString& text)
+{
+    return QStringEncoder(QStringConverter::System).encode(text + tickets::kCrLf);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// What is wrong with the folder after a kill; empty when nothing is.
+QString tornFiles(const QDir& dir)
+{
+    static const QByteArray a = slotBytes(faults::kTextA);
+    static const QByteArray b = slotBytes(faults::kTextB);
+    static const QRegularExpression timeLine(QStringLiteral("^\\d{4}/\\d{1,2}/\\d{1,2} \\d{1,2}:\\d{2}:\\d{2}\r\n$"));
+    QString wrong;
+    const QStringList names = dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& name : names)
+        if (name != QLatin1String("Save00.txt") && name != QLatin1String("t0.txt"))
+            wrong += QStringLiteral(" stray file ") + name;
+    if (dir.exists(QStringLiteral("Save00.txt"))) {
+        const QByteArray data = readAll(dir.filePath(QStringLiteral("Save00.txt")));
+        if (data != a && data != b)
+            wrong += QStringLiteral(" Save00.txt torn (%1 bytes)").arg(data.size());
+    }
+    if (dir.exists(QStringLiteral("t0.txt"))) {
+        const QString time = QString::fromUtf8(readAll(dir.filePath(QStringLiteral("t0.txt"))));
+        if (!timeLine.match(time).hasMatch())
+            wrong += QStringLiteral(" t0.txt torn: ") + time;
+    }
+    return wrong;
+}
+
+}  // namespace
+
+class KillWritesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void killedWriterNeverTearsTheSlot();
+};
+
+void KillWritesTest::killedWriterNeverTearsTheSlot()
+{
+    const int kills = qEnvironmentVariableIntValue("LOTTO_KILLS") > 0
+                          ? qEnvironmentVariableIntValue("LOTTO_KILLS") : 1000;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QRandomGenerator random(20261208);
+    int torn = 0;
+    int afterFirstSave = 0;
+    QStringList findings;
+    for (int i = 0; i < kills; ++i) {
+        QProcess writer;
+        writer.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/slot_writer"));
+        writer.setArguments({QStringLiteral("loop"), dir.path()});
+        writer.start();
+        QVERIFY2(writer.waitForStarted(10000), qPrintable(writer.errorString()));
+        // One kill in ten lands anywhere in the start; the others while it saves.
+        if (i % 10 == 0) {
+            QThread::msleep(random.bounded(300));
+        } else {
+            if (!writer.waitForReadyRead(20000)) {
+                writer.kill();
+                writer.waitForFinished(10000);
+                QFAIL(qPrintable(QStringLiteral("the writer never saved: ") + writer.readAllStandardError()));
+            }
+            QThread::usleep(random.bounded(40000));
+            ++afterFirstSave;
+        }
+        ::kill(pid_t(writer.processId()), SIGKILL);
+        QVERIFY(writer.waitForFinished(10000));
+        const QString wrong = tornFiles(QDir(dir.path()));
+        if (!wrong.isEmpty()) {
+            ++torn;
+            findings << QStringLiteral("kill %1:%2").arg(i).arg(wrong);
+            // Start again from a clean folder so that one finding is not counted twice.
+            for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
+                QFile::remove(dir.filePath(name));
+        }
+    }
+    qInfo("kills: %d (%d while saving), torn files: %d", kills, afterFirstSave, torn);
+    QVERIFY2(torn == 0, qPrintable(findings.join(QLatin1Char('\n'))));
+}
+
+QTEST_GUILESS_MAIN(KillWritesTest)
+#include "tst_kill_writes.moc"
