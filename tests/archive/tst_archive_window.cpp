@@ -263,7 +263,8 @@ void ArchiveWindowTest::failedFileChangesNothing()
     const QStringList messages = modals.messages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(title), qPrintable(messages[0]));
-    QVERIFY(messages[0].contains(QDir::toNativeSeparators(folder.filePath("Save03.txt"))));
+    QVERIFY2(messages[0].contains(QDir::toNativeSeparators(folder.filePath("Save03.txt"))),
+             qPrintable(messages[0]));
     QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
     QCOMPARE(form.SaveOK, saveOK);
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("09 10 ←"));

@@ -1,9 +1,10 @@
 // The two ticket texts the slot writer saves in turn, known to the writer and its
-// checkers alike, and the file names a save may leave behind.
+// checkers alike, and a reader of the files it leaves.
 #pragma once
 
 #include "tickets/ticket_text.h"
 
+#include <QFile>
 #include <QString>
 
 namespace faults {
@@ -19,6 +20,13 @@ inline QString ticketText(int lines, int seed)
             text += tickets::numberText(1 + (i * 7 + k * 5 + seed) % 36) + QLatin1Char(' ');
     }
     return text;
+}
+
+// A file's bytes; "(unreadable)" when it cannot be read.
+inline QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
 inline const QString kTextA = ticketText(3000, 0);

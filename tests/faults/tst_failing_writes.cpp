@@ -25,12 +25,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
-}
-
 // Sets or clears the immutable flag; false when the file system or the rights refuse it.
 bool setImmutable(const QString& path, bool on)
 {
@@ -125,7 +119,7 @@ void FailingWritesTest::failedWriteKeepsTheOldSlot()
     if (fault == QLatin1String("folder in its place"))
         QVERIFY(QFileInfo(targetPath).isDir() && QFile::exists(targetPath + QStringLiteral("/kept")));
     else
-        QCOMPARE(readFile(targetPath), old);
+        QCOMPARE(faults::fileBytes(targetPath), old);
     QVERIFY2(output.contains(QRegularExpression(QStringLiteral("message 错误提示：[^\n]*没有[^\n]*")
                                                 + QRegularExpression::escape(target))),
              qPrintable(output));

@@ -20,12 +20,6 @@ QByteArray slotBytes(const QString& text)
     return QStringEncoder(QStringConverter::System).encode(text + tickets::kCrLf);
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // What is wrong with the folder after a kill; empty when nothing is.
 QString tornFiles(const QDir& dir)
 {
@@ -38,12 +32,12 @@ QString tornFiles(const QDir& dir)
         if (name != QLatin1String("Save00.txt") && name != QLatin1String("t0.txt"))
             wrong += QStringLiteral(" stray file ") + name;
     if (dir.exists(QStringLiteral("Save00.txt"))) {
-        const QByteArray data = readAll(dir.filePath(QStringLiteral("Save00.txt")));
+        const QByteArray data = faults::fileBytes(dir.filePath(QStringLiteral("Save00.txt")));
         if (data != a && data != b)
             wrong += QStringLiteral(" Save00.txt torn (%1 bytes)").arg(data.size());
     }
     if (dir.exists(QStringLiteral("t0.txt"))) {
-        const QString time = QString::fromUtf8(readAll(dir.filePath(QStringLiteral("t0.txt"))));
+        const QString time = QString::fromUtf8(faults::fileBytes(dir.filePath(QStringLiteral("t0.txt"))));
         if (!timeLine.match(time).hasMatch())
             wrong += QStringLiteral(" t0.txt torn: ") + time;
     }
@@ -96,6 +90,8 @@ void KillWritesTest::killedWriterNeverTearsTheSlot()
             for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
                 QFile::remove(dir.filePath(name));
         }
+        if ((i + 1) % 100 == 0)
+            qInfo("%d kills, %d torn so far", i + 1, torn);
     }
     qInfo("kills: %d (%d while saving), torn files: %d", kills, afterFirstSave, torn);
     QVERIFY2(torn == 0, qPrintable(findings.join(QLatin1Char('\n'))));

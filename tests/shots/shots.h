@@ -26,3 +26,4 @@ void shootScreenSizes(Form1& form, ShotContext& ctx);      // the main window on
 void shootIcon(Form1& form, ShotContext& ctx);              // the program's icon, 256 pixels
 void shootQuestions(Form1& form, ShotContext& ctx);        // Yes/No questions on unsaved lines
 void shootPrintViews(Form1& form, ShotContext& ctx);       // zoomed document, print preview
+void shootRefusedSlot(Form1& form, ShotContext& ctx);       // a slot file that is not text

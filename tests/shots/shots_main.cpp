@@ -60,6 +60,7 @@ int main(int argc, char* argv[])
     shootIcon(form, ctx);
     shootQuestions(form, ctx);
     shootPrintViews(form, ctx);
+    shootRefusedSlot(form, ctx);
     form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
 }
