@@ -301,6 +301,7 @@ void Form1::startUp()
     NowIsJi = 0;
     AllList = 0;
     rowEditorWindow();                        // 3
+    archive::removeInterruptedSaves(dataFolder());
     LoadAll();                                // 4
     messageWindow();                          // 5
     generatorWindow();

@@ -219,6 +219,21 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
     return result;
 }
 
+QStringList removeInterruptedSaves(const QString& folder)
+{
+    // The random part has a capital letter after its first character and a small one,
+    // which a name a person gives ("backup", "Backup", "copy01") rarely has.
+    static const QRegularExpression interrupted(QStringLiteral(
+        "^(Save0[0-5]|t[0-5])\\.txt\\.[A-Za-z0-9](?=[A-Za-z0-9]*[A-Z])(?=[A-Za-z0-9]*[a-z])"
+        "[A-Za-z0-9]{5}$"));
+    QDir dir(folder);
+    QStringList removed;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        if (interrupted.match(name).hasMatch() && dir.remove(name))
+            removed << name;
+    return removed;
+}
+
 QString savedStatusText(const QString& slotNumber)
 {
     return QStringLiteral("彩票数据已保存 (") + slotNumber + QStringLiteral("存档)");

@@ -80,6 +80,12 @@ struct SaveResult {
 SaveResult saveSlot(const QString& folder, const QString& dataFile, const QString& content,
                     const QString& dateTime);
 
+// Removes what a save killed between naming its finished copy and moving it into place
+// leaves beside the slots: a slot or time file name followed by "." and six random
+// letters and digits, the way the atomic save names its copy ("Save00.txt.oyEtft").
+// Other files, such as a user's "Save00.txt.Backup", are kept. Returns the names removed.
+QStringList removeInterruptedSaves(const QString& folder);
+
 // "彩票数据已保存 (03存档)".
 QString savedStatusText(const QString& slotNumber);
 

@@ -34,6 +34,7 @@ private slots:
     void loadedFiles_data();
     void loadedFiles();
     void missingFilesReadAsEmpty();
+    void interruptedSavesAreRemoved();
     void malformedFiles_data();
     void malformedFiles();
     void timeFileLinesAreJoined();
@@ -128,6 +129,22 @@ void ArchiveFilesTest::missingFilesReadAsEmpty()
     QVERIFY(!loaded.lastLineCount);
     QVERIFY(readTimeText(dir.path(), QStringLiteral("t0.txt")).isEmpty());
     QVERIFY(!readLowText(dir.path()));
+}
+
+void ArchiveFilesTest::interruptedSavesAreRemoved()
+{
+    QTemporaryDir dir;
+    const QStringList left{"Save00.txt.oyEtft", "t5.txt.nKAJOh"};
+    const QStringList kept{"Save00.txt", "Save00.txt.backup", "Save00.txt.Backup", "Save06.txt.oyEtft",
+                           "Save00.txt.oyEtft7", "low.txt.oyEtft", "draws.txt.oyEtft"};
+    for (const QString& name : left + kept)
+        writeBytes(dir.filePath(name), "01 \r\n");
+    QCOMPARE(removeInterruptedSaves(dir.path()), left);
+    QStringList remaining = QDir(dir.path()).entryList(QDir::Files);
+    QStringList expected = kept;
+    remaining.sort();
+    expected.sort();
+    QCOMPARE(remaining, expected);
 }
 
 // A ticket line repeated until the file has `bytes` bytes, with or without line ends.
