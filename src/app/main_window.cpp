@@ -2,6 +2,7 @@
 
 #include "app/fonts.h"
 #include "app/screen_placement.h"
+#include "app/ticket_marks.h"
 #include "app/widgets.h"
 #include "archive/archive_files.h"
 #include "archive/archive_window.h"
@@ -116,6 +117,7 @@ void Form1::buildControls()
     Text88->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text88->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text88->setMinimumHeight(std::max(fonts::px(150), ticketBoxHeightFor(Text88, 3)));
+    Text88Rows = new TicketMarks(Text88);
 
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("清空"), buttonFont, central);
     Command13 = makeButton(QStringLiteral("Command13"), QStringLiteral("打印"), buttonFont, central);
@@ -262,6 +264,7 @@ void Form1::connectHandlers()
     connect(Text88, &TicketBox::clicked, this, &Form1::Text88_Click);
     connect(Text88, &TicketBox::doubleClicked, this, &Form1::Text88_Click);
     connect(Text88, &TicketBox::keyDown, this, &Form1::Text88_KeyDown);
+    connect(Text0, &QLineEdit::textChanged, Text88Rows, &TicketMarks::clearMarks);
     for (int i = 1; i <= 36; ++i)
         connect(num1[i], &QPushButton::clicked, this, [this, i] { num1_Click(i); });
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);

@@ -18,6 +18,7 @@ class QPushButton;
 class QTimer;
 class PadLineEdit;
 class TicketBox;
+class TicketMarks;
 class ShowText1;
 class Load2;
 class AutoCode1;
@@ -66,6 +67,7 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label11 = nullptr;
     TicketBox* Text88 = nullptr;
+    TicketMarks* Text88Rows = nullptr;  // Text88's margin: row numbers and a check's marks
     QPushButton* Command2 = nullptr;
     QPushButton* Command13 = nullptr;
     QPushButton* Command7 = nullptr;

@@ -51,6 +51,9 @@ public:
     void setLocked(bool locked);
     bool isLocked() const { return m_locked; }
 
+    // Room on the left of the text for a margin widget.
+    void setLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
+
 signals:
     void clicked();
     void doubleClicked();

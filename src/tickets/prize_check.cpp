@@ -3,8 +3,10 @@
 #include "messages/cue_literals.h"
 #include "tickets/ticket_text.h"
 
+#include <QHash>
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 namespace tickets {
 
@@ -85,8 +87,9 @@ struct Draw {
 
 // How many distinct values among the line's fields 0..5 occur among draw fields 0..5;
 // counting stops at the first field that is not a two-character number. A number
-// repeated in a line counts once: no shop sells such a line.
-int regularMatches(const LineFields& line, const Draw& draw)
+// repeated in a line counts once: no shop sells such a line. Each counted field is
+// marked in `match`.
+int regularMatches(const LineFields& line, const Draw& draw, std::array<quint8, 7>& match)
 {
     int matches = 0;
     std::array<quint32, 6> seen{};
@@ -98,17 +101,94 @@ int regularMatches(const LineFields& line, const Draw& draw)
         seen[k] = key;
         if (std::find(seen.begin(), seen.begin() + k, key) != seen.begin() + k)
             continue;
-        if (draw.hasRegular(key))
+        if (draw.hasRegular(key)) {
             ++matches;
+            match[k] = kRegularMatch;
+        }
     }
     return matches;
 }
 
-// The level of a complete line against a usable draw (0 for none).
-int lineLevel(const LineFields& line, const Draw& draw)
+// The level of a complete line against a usable draw (0 for none); `match` tells which
+// fields won it, and stays empty for a line that wins nothing.
+int lineLevel(const LineFields& line, const Draw& draw, std::array<quint8, 7>& match)
 {
-    return prizeLevel(regularMatches(line, draw), line.field[6] == draw.special);
+    match.fill(kNoMatch);
+    const bool specialEqual = line.field[6] == draw.special;
+    const int level = prizeLevel(regularMatches(line, draw, match), specialEqual);
+    if (level == 0)
+        match.fill(kNoMatch);
+    else if (specialEqual)
+        match[6] = kSpecialMatch;
+    return level;
 }
+
+// Finds the first row of each complete line's numbers: the six regular numbers in any
+// order and the special number. Lines of two-digit numbers (nearly all) are packed
+// into one integer; any other line is keyed by its text.
+class RepeatFinder {
+public:
+    explicit RepeatFinder(qsizetype expectedLines) { m_packed.reserve(size_t(expectedLines)); }
+
+    // The row of the first earlier line with the same numbers, or -1 (then `row` is
+    // remembered as the first).
+    int firstRow(const LineFields& line, int row)
+    {
+        quint64 packed = 0;
+        if (packLine(line, &packed)) {
+            const auto [at, isFirst] = m_packed.emplace(packed, row);
+            return isFirst ? -1 : at->second;
+        }
+        const QString key = textKey(line);
+        const auto at = m_other.constFind(key);
+        if (at != m_other.cend())
+            return *at;
+        m_other.insert(key, row);
+        return -1;
+    }
+
+private:
+    static int decimalPair(QStringView f)
+    {
+        const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+        if (f.size() != 2 || !digit(f[0]) || !digit(f[1]))
+            return -1;
+        return (f[0].unicode() - '0') * 10 + (f[1].unicode() - '0');
+    }
+    static bool packLine(const LineFields& line, quint64* packed)
+    {
+        std::array<int, 6> regular{};
+        for (int k = 0; k < 6; ++k)
+            if ((regular[k] = decimalPair(line.field[k])) < 0)
+                return false;
+        const int special = decimalPair(line.field[6]);
+        if (special < 0)
+            return false;
+        std::sort(regular.begin(), regular.end());
+        quint64 key = 0;
+        for (int v : regular)
+            key = key * 100 + quint64(v);
+        *packed = key * 100 + quint64(special);
+        return true;
+    }
+    static QString textKey(const LineFields& line)
+    {
+        std::array<QStringView, 6> regular;
+        std::copy(line.field.begin(), line.field.begin() + 6, regular.begin());
+        std::sort(regular.begin(), regular.end());
+        QString key;
+        for (QStringView f : regular) {
+            key += f;
+            key += QLatin1Char(' ');
+        }
+        key += QLatin1Char('|');
+        key += line.field[6];
+        return key;
+    }
+
+    std::unordered_map<quint64, int> m_packed;
+    QHash<QString, int> m_other;
+};
 
 void checkSeveralLines(const QString& ticketText, const Draw& draw, PrizeCheck& out)
 {
@@ -117,8 +197,10 @@ void checkSeveralLines(const QString& ticketText, const Draw& draw, PrizeCheck& 
     QString box;
     QString rows;
     box.reserve(ticketText.size() + ticketText.size() / 8);
+    RepeatFinder repeats(ticketText.size() / 21);  // a line and its break take 23 characters
     const QStringView text(ticketText);
     qsizetype start = 0;
+    int boxRow = 0;  // empty lines are dropped from the box, so its rows differ from r
     for (int r = 0; start <= text.size(); ++r) {
         const qsizetype end = nextLineBreak(text, start);
         const QStringView line = text.mid(start, end - start);
@@ -130,20 +212,25 @@ void checkSeveralLines(const QString& ticketText, const Draw& draw, PrizeCheck& 
         box += line;
         box += QLatin1Char(' ');
         box += kCrLf;
+        const int row = boxRow++;
         const LineFields fields(line);
         if (!fields.complete()) {
             ++out.faulty;
             continue;
         }
         ++out.errorFree;
-        if (!hasDraw)
-            continue;
-        const int level = lineLevel(fields, draw);
-        if (level == 0)
+        LineMark mark;
+        mark.row = row;
+        mark.firstRow = repeats.firstRow(fields, row);
+        if (hasDraw)
+            mark.level = lineLevel(fields, draw, mark.match);
+        if (mark.level > 0 || mark.firstRow >= 0)
+            out.marks.push_back(mark);
+        if (mark.level == 0)
             continue;
         ++out.winning;
-        ++perLevel[level];
-        rows += QStringLiteral("BRBR行") + QString::number(r + 1) + rowTag(level) + line.toString();
+        ++perLevel[mark.level];
+        rows += QStringLiteral("BRBR行") + QString::number(r + 1) + rowTag(mark.level) + line.toString();
     }
     out.boxText = box;
     if (!hasDraw)
@@ -177,11 +264,14 @@ void checkOneLine(const QString& ticketText, const Draw& draw, PrizeCheck& out)
     out.errorFree = 1;
     if (!draw.present)
         return;
-    const int level = lineLevel(fields, draw);
+    LineMark mark;
+    const int level = lineLevel(fields, draw, mark.match);
     if (level == 0) {
         out.message = noPrizeMessage(1, 0);
         return;
     }
+    mark.level = level;
+    out.marks.push_back(mark);
     out.winning = 1;
     out.boxText += kPrizeMark;
     out.message = QStringLiteral("中奖提示：BR   您的彩票中了%1等奖，请自已到官方再校对一下，如算错了造成您的损失，本软件不承担任何责任。")

@@ -1,6 +1,7 @@
 // Form1's "检查中奖  保存数据": applies the prize check to the boxes and saves the tickets.
 #include "app/main_window.h"
 
+#include "app/ticket_marks.h"
 #include "app/widgets.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
@@ -9,6 +10,7 @@ void Form1::Command1_Click()
 {
     const tickets::PrizeCheck check = tickets::checkPrizes(Text88->crlfText(), Text0->text());
     Text88->setCrlfText(check.drawCleared ? check.boxBeforeCheck : check.boxText);
+    Text88Rows->showMarks(check.marks);
     if (!check.cue.isEmpty())
         playCue(check.cue);
     showMessage(check.message);

@@ -1,9 +1,12 @@
 // Speed of the main window on a full box, as ratios measured in one run:
 //  (a) a pad press into 30,000 lines ÷ one plain pass over the text (goal ≤ 10),
 //  (b) the core prize check of 32,767 lines ÷ one plain pass (goal ≤ 20),
-//  (c) the whole check click at 32,767 lines ÷ one full relayout of the box (goal ≤ 1.5).
+//  (c) the whole check click at 32,767 lines ÷ one full relayout of the box (goal ≤ 1.5),
+//  (d) the same click when every line wins, with all its marks (goal ≤ 1.5),
+//  (e) painting one screen of the box with marks and margin ÷ without both (goal ≤ 2).
 // A plain pass counts the CR LF of the text: the least any reader of it can do.
 #include "app/main_window.h"
+#include "app/ticket_marks.h"
 #include "app/widgets.h"
 #include "messages/message_window.h"
 #include "support/test_support.h"
@@ -12,15 +15,18 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 namespace {
 
-QString ticketText(int lines)
+// `lines` ticket lines joined by CR LF; `number(i, k)` is field k of line i.
+QString ticketText(int lines, int (*number)(int i, int k))
 {
     QString text;
     text.reserve(lines * 23);
@@ -28,9 +34,23 @@ QString ticketText(int lines)
         if (i)
             text += tickets::kCrLf;
         for (int k = 0; k < 7; ++k)
-            text += tickets::numberText(1 + (i * 7 + k * 5) % 36) + QLatin1Char(' ');
+            text += tickets::numberText(number(i, k)) + QLatin1Char(' ');
     }
     return text;
+}
+
+QString ticketText(int lines)
+{
+    return ticketText(lines, [](int i, int k) { return 1 + (i * 7 + k * 5) % 36; });
+}
+
+// Lines that all win against 01 02 03 04 05 06 07: 01 to 04 and three numbers that vary.
+QString winningText(int lines)
+{
+    return ticketText(lines, [](int i, int k) {
+        const std::array<int, 7> line{1, 2, 3, 4, 8 + i % 29, 8 + (i / 29) % 29, 1 + (i / 841) % 36};
+        return line[k];
+    });
 }
 
 // Median time of `runs` calls, in nanoseconds; `prepare` runs untimed before each call.
@@ -122,6 +142,37 @@ int main(int argc, char* argv[])
         QApplication::processEvents();
     });
 
+    // (d) the click when every line wins, then (e) one screen in the middle of those lines.
+    const QString allWin = winningText(32767);
+    const double clickAllWin = medianNs(7, [&] {
+        form.Command1_Click();
+        QApplication::processEvents();
+    }, [&] {
+        form.Text88->setCrlfText(allWin);
+        form.Text0->setText(draw);
+        QApplication::processEvents();
+    });
+    // Its parts: the marks alone, and the report of 32,767 rows in the message window.
+    const tickets::PrizeCheck allWinParts = tickets::checkPrizes(allWin, draw);
+    const double marksAlone = medianNs(7, [&] {
+        form.Text88Rows->showMarks(allWinParts.marks);
+        QApplication::processEvents();
+    }, [&] { form.Text88Rows->clearMarks(); });
+    const double reportAlone = medianNs(7, [&] {
+        form.showMessage(allWinParts.message);
+        QApplication::processEvents();
+    });
+    form.Text88->verticalScrollBar()->setValue(16000);
+    QApplication::processEvents();
+    const auto paintScreen = [&] { return medianNs(51, [&] { form.Text88->repaint(); }); };
+    const double paintMarked = paintScreen();
+    form.Text88Rows->clearMarks();
+    form.Text88Rows->hide();
+    form.Text88->setLeftMargin(0);
+    QApplication::processEvents();
+    const double paintPlain = paintScreen();
+    form.Text88Rows->show();
+
     // Parts of the click, for reading the figures.
     const tickets::PrizeCheck parts = tickets::checkPrizes(full, draw);
     const double rewrite = medianNs(7, [&] {
@@ -141,6 +192,12 @@ int main(int argc, char* argv[])
     report("(a) pad press at 30,000 lines / plain pass", pressBig / plainPass, 10);
     report("(b) core prize check at 32,767 lines / plain pass", check / plainPass, 20);
     report("(c) check click at 32,767 lines / full relayout", click / relayout, 1.5);
+    std::printf("screen paint: %.3f ms with marks and margin, %.3f ms without\n", paintMarked / 1e6,
+                paintPlain / 1e6);
+    std::printf("every line winning: marks %.1f ms, report of %d rows in the message window %.1f ms\n",
+                marksAlone / 1e6, allWinParts.winning, reportAlone / 1e6);
+    report("(d) check click, every line winning / full relayout", clickAllWin / relayout, 1.5);
+    report("(e) screen paint with marks and margin / without", paintMarked / paintPlain, 2);
     form.SaveOK = tickets::removeMarkers(form.Text88->crlfText());
     return 0;
 }

@@ -30,6 +30,8 @@ private slots:
     void singleLine();
     void singleLineNotices_data();
     void singleLineNotices();
+    void marks_data();
+    void marks();
 };
 
 void PrizeCheckTest::levels_data()
@@ -208,6 +210,56 @@ void PrizeCheckTest::singleLineNotices()
     const PrizeCheck check = checkPrizes(ticket, kDraw);
     QCOMPARE(check.message, message);
     QVERIFY(check.save);  // the line is kept and saved all the same
+}
+
+void PrizeCheckTest::marks_data()
+{
+    // Each mark as "row/level/first row/matches" (rows from 1, first row 0 for none;
+    // matches per field: 1 regular, 2 special).
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("draw");
+    QTest::addColumn<QString>("marks");
+    const QString a = line("01 02 03 04 10 11 07");
+    QTest::newRow("example") << QStringList{a, line("01 02 03 04 05 06 08"), line("20 21 22")}
+                             << kDraw << "1/5/0/1111002;2/2/0/1111110";
+    QTest::newRow("repeated number matched once")
+        << QStringList{line("01 01 02 03 04 20 07"), ""} << kDraw << "1/5/0/1011102";
+    QTest::newRow("field not a number stops matching")
+        << QStringList{line("01 02 03 x5 04 05 07"), ""} << kDraw << "";
+    QTest::newRow("regular number equal to the draw's special")
+        << QStringList{line("07 01 02 03 20 21 22"), ""} << kDraw << "";
+    QTest::newRow("repeat, shuffled, its own prize")
+        << QStringList{a, line("30 31 32 33 34 35 36"), line("11 10 04 03 02 01 07")} << kDraw
+        << "1/5/0/1111002;3/5/1/0011112";
+    QTest::newRow("other special is another line")
+        << QStringList{line("30 31 32 33 34 35 36"), line("30 31 32 33 34 35 01")} << kDraw << "";
+    QTest::newRow("empty lines leave the box, rows follow it")
+        << QStringList{line("30 31 32 33 34 35 36"), "", line("30 31 32 33 34 35 36")} << kDraw
+        << "2/0/1/0000000";
+    QTest::newRow("short lines never repeat")
+        << QStringList{line("20 21 22"), line("20 21 22")} << kDraw << "";
+    QTest::newRow("repeats without a draw")
+        << QStringList{a, a, a} << QString() << "2/0/1/0000000;3/0/1/0000000";
+    QTest::newRow("repeats of odd fields") << QStringList{line("1 2 3 4 5 6 7"), line("2 1 3 4 5 6 7")}
+                                           << kDraw << "2/0/1/0000000";
+    QTest::newRow("single line, by value") << QStringList{line("11 10 04 03 02 01 07")} << kDraw
+                                           << "1/5/0/0011112";
+    QTest::newRow("single line, no prize") << QStringList{line("01 02 03 20 21 22 07")} << kDraw << "";
+}
+
+void PrizeCheckTest::marks()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, draw);
+    QFETCH(QString, marks);
+    QStringList found;
+    for (const LineMark& m : checkPrizes(lines.join("\r\n"), draw).marks) {
+        QString match;
+        for (quint8 f : m.match)
+            match += QString::number(f);
+        found << QStringLiteral("%1/%2/%3/%4").arg(m.row + 1).arg(m.level).arg(m.firstRow + 1).arg(match);
+    }
+    QCOMPARE(found.join(';'), marks);
 }
 
 QTEST_APPLESS_MAIN(PrizeCheckTest)
