@@ -45,6 +45,9 @@ public:
     QString Low3;          // rules text last read
     QString AllNum3;       // load buffer
     QString Addtime3;      // date-time text of the current slot's last save
+    // The data file the last load refused (unreadable or malformed): a save into it while
+    // it is still the current slot asks first, since the file on disk still holds its text.
+    QString refusedSlotFile;
 
     // ---- public operations ----
     void LoadLow();
@@ -163,6 +166,8 @@ private:
     void startUp();
     // Exit guard: true when the window may close.
     bool confirmClose();
+    // Whether a save may replace the current slot's data file that the last load refused.
+    bool replacingRefusedSlotAgreed();
 
     archive::AppFolders m_folders;
     QPointer<ShowText1> m_showText1;

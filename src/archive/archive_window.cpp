@@ -170,6 +170,8 @@ QString Load2::saveIntoSlot(int Index)
     m_main.Label11->setText(dataTimeLine(m_main.Addtime3));
     m_main.NowOpenFile = dataFile;
     m_main.SaveOK = result.content;
+    if (m_main.refusedSlotFile == dataFile)
+        m_main.refusedSlotFile.clear();  // the user chose to replace it
     if (!result.ok())
         return QStringLiteral("错误提示：BR   彩票数据已另存到") + slotName
                + QStringLiteral("，但保存时间没能写入：BR   ") + result.time.error
@@ -180,21 +182,20 @@ QString Load2::saveIntoSlot(int Index)
 QString Load2::openSlot(int Index)
 {
     const QString dataFile = archive::dataFileName(Index);
-    const QFileInfo info(archive::filePath(m_main.dataFolder(), dataFile));
-    if (info.exists() && (!info.isFile() || !info.isReadable())) {
+    const archive::SlotLoad load = archive::loadSlotData(m_main.dataFolder(), dataFile);
+    if (load.refused()) {
         // Opening it as empty would let the next save overwrite tickets that are still there.
-        return QStringLiteral("错误提示：BR   存档0%1的数据文件无法读取，没有打开：BR   ").arg(Index)
-               + QDir::toNativeSeparators(info.absoluteFilePath())
+        return QStringLiteral("错误提示：BR   存档0%1的数据文件没有打开：").arg(Index) + load.refusal
+               + QStringLiteral("BR   ") + messages::shownPath(m_main.dataFolder(), dataFile)
                + QStringLiteral("BR   当前存档和彩票号码都没有改变。");
     }
     m_main.Addtime3 = archive::readTimeText(m_main.dataFolder(), archive::timeFileName(Index));
     m_main.Label11->setText(dataTimeLine(m_main.Addtime3));
-    const archive::SlotText slot = archive::readSlotData(m_main.dataFolder(), dataFile);
-    m_main.AllList = slot.lineCount;
-    m_main.AllNum3 = slot.text;
+    m_main.AllList = load.slot.lineCount;
+    m_main.AllNum3 = load.slot.text;
     m_main.Text88->setCrlfText(m_main.AllNum3);
-    if (slot.lastLineCount)
-        m_main.NowIsJi = *slot.lastLineCount;
+    if (load.slot.lastLineCount)
+        m_main.NowIsJi = *load.slot.lastLineCount;
     m_main.AllNum3.clear();
     m_main.NowOpenFile = dataFile;
     m_main.SaveOK = tickets::removeMarkers(m_main.Text88->crlfText());
