@@ -307,6 +307,7 @@ void Form1::startUp()
     NowIsJi = 0;
     AllList = 0;
     rowEditorWindow();                        // 3
+    archive::removeInterruptedSaves(dataFolder());
     LoadAll();                                // 4
     messageWindow();                          // 5
     generatorWindow();
@@ -342,16 +343,43 @@ void Form1::LoadAll()
 {
     Addtime3 = archive::readTimeText(dataFolder(), archive::timeFileNameFor(NowOpenFile));
     showDataTime();
-    const archive::SlotText slot = archive::readSlotData(dataFolder(), NowOpenFile);
-    AllNum3 = slot.text;
+    const archive::SlotLoad load = archive::loadSlotData(dataFolder(), NowOpenFile);
+    refusedSlotFile = load.refused() ? NowOpenFile : QString();
+    AllNum3 = load.slot.text;
     // A file without a complete line leaves the count of the last line as it was.
-    setTickets(AllNum3, slot.lastLineCount.value_or(NowIsJi), slot.lineCount);
+    setTickets(AllNum3, load.slot.lastLineCount.value_or(NowIsJi), load.slot.lineCount);
     AllNum3.clear();
     SaveOK = Text88->crlfText();
+    if (load.refused()) {
+        Label9->setText(QStringLiteral("存档") + archive::slotNumberText(NowOpenFile)
+                        + QStringLiteral("没有打开 .."));
+        showMessage(QStringLiteral("错误提示：BR   存档") + archive::slotNumberText(NowOpenFile)
+                    + QStringLiteral("的数据文件没有打开：") + load.refusal + QStringLiteral("BR   ")
+                    + messages::shownPath(dataFolder(), NowOpenFile)
+                    + QStringLiteral("BR   文件没有改变；保存到这个存档之前会先问您。"));
+    }
+}
+
+bool Form1::replacingRefusedSlotAgreed()
+{
+    if (refusedSlotFile.isEmpty() || refusedSlotFile != NowOpenFile)
+        return true;
+    const bool agreed = askYesNo(
+        this, QStringLiteral("ReplaceRefusedGuard"), QStringLiteral("存档没有打开"),
+        QStringLiteral("存档") + archive::slotNumberText(NowOpenFile)
+            + QStringLiteral("的数据文件没有打开，保存会替换掉文件里原有的内容，确定要保存吗？"),
+        false);
+    if (agreed)
+        refusedSlotFile.clear();
+    return agreed;
 }
 
 bool Form1::saveallnum(QString& Content)
 {
+    if (!replacingRefusedSlotAgreed()) {
+        Label9->setText(QStringLiteral("彩票数据未能保存 .."));
+        return false;
+    }
     const archive::SaveResult result = archive::saveSlot(
         dataFolder(), NowOpenFile, Content, archive::currentDateTimeText());
     Content = result.content;

@@ -48,6 +48,9 @@ public:
     QString Low3;          // rules text last read
     QString AllNum3;       // load buffer
     QString Addtime3;      // date-time text of the current slot's last save
+    // The data file the last load refused (unreadable or malformed): a save into it while
+    // it is still the current slot asks first, since the file on disk still holds its text.
+    QString refusedSlotFile;
 
     // ---- public operations ----
     void LoadLow();
@@ -174,6 +177,8 @@ private:
     void lockPadButton(int Index);
     // Puts a draw-line step into the draw line, its counter and the status line.
     void setDraw(const tickets::DrawEntry& entry);
+    // Whether a save may replace the current slot's data file that the last load refused.
+    bool replacingRefusedSlotAgreed();
 
     archive::AppFolders m_folders;
     QPointer<ShowText1> m_showText1;

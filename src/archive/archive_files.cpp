@@ -5,10 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 
 namespace archive {
 
@@ -41,7 +43,8 @@ namespace {
 
 // Decodes bytes in the system's encoding; bytes that do not decode cleanly were
 // most likely written on a Chinese Windows system, so they are read as GB18030.
-QString decodeText(const QByteArray& bytes)
+// std::nullopt when neither decodes them cleanly.
+std::optional<QString> decodeTextStrictly(const QByteArray& bytes)
 {
     QStringDecoder system(QStringConverter::System);
     QString text = system.decode(bytes);
@@ -53,7 +56,46 @@ QString decodeText(const QByteArray& bytes)
         if (!gb.hasError())
             return gbText;
     }
-    return text;
+    return std::nullopt;
+}
+
+// As above, but text that decodes in neither keeps the system decoding's replacements.
+QString decodeText(const QByteArray& bytes)
+{
+    if (std::optional<QString> text = decodeTextStrictly(bytes))
+        return *text;
+    return QStringDecoder(QStringConverter::System).decode(bytes);
+}
+
+// Control bytes other than tab and the line ends never occur in text a person wrote.
+bool holdsBinaryBytes(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7f)
+            return true;
+    }
+    return false;
+}
+
+int longestLineLength(const QStringList& lines)
+{
+    int longest = 0;
+    for (const QString& line : lines)
+        longest = std::max(longest, int(line.size()));
+    return longest;
+}
+
+SlotLoad refusedBecause(const QString& reason)
+{
+    SlotLoad load;
+    load.refusal = reason;
+    return load;
+}
+
+SlotLoad refusedAsTooLarge(qint64 size)
+{
+    return refusedBecause(QStringLiteral("文件太大（%1 字节），不是彩票存档").arg(size));
 }
 
 }  // namespace
@@ -82,7 +124,10 @@ WriteResult writeTextFile(const QString& path, const QString& text)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {false, QDir::toNativeSeparators(path) + QStringLiteral("：") + file.errorString()};
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    // The explicit flush matters: a buffered write that fails while commit() closes the
+    // file (a full disk, a size limit) would otherwise still replace the old file with a
+    // cut-off copy.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
         return {false, QDir::toNativeSeparators(path) + QStringLiteral("：") + file.errorString()};
     return {};
 }
@@ -116,10 +161,36 @@ SlotText parseDataFileLines(const QStringList& lines)
     return out;
 }
 
-SlotText readSlotData(const QString& folder, const QString& dataFile)
+SlotLoad loadSlotBytes(const QByteArray& bytes)
 {
-    const std::optional<QString> text = readTextFile(filePath(folder, dataFile));
-    return parseDataFileLines(text ? textLines(*text) : QStringList());
+    if (bytes.size() > kMaxSlotBytes)
+        return refusedAsTooLarge(bytes.size());
+    if (holdsBinaryBytes(bytes))
+        return refusedBecause(QStringLiteral("文件里有不是文字的字节，不是彩票存档"));
+    const std::optional<QString> text = decodeTextStrictly(bytes);
+    if (!text)
+        return refusedBecause(QStringLiteral("文件的文字编码无法识别"));
+    const QStringList lines = textLines(*text);
+    const int longest = longestLineLength(lines);
+    if (longest > kMaxSlotLineLength)
+        return refusedBecause(QStringLiteral("文件里有一行长达 %1 个字符，不是彩票存档").arg(longest));
+    SlotLoad load;
+    load.slot = parseDataFileLines(lines);
+    return load;
+}
+
+SlotLoad loadSlotData(const QString& folder, const QString& dataFile)
+{
+    QFile file(filePath(folder, dataFile));
+    if (!file.exists())
+        return {};
+    const QFileInfo info(file);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return refusedBecause(QStringLiteral("文件无法读取"));
+    // The size is checked before reading, so that a huge file is not read at all.
+    if (file.size() > kMaxSlotBytes)
+        return refusedAsTooLarge(file.size());
+    return loadSlotBytes(file.read(kMaxSlotBytes + 1));
 }
 
 QString readTimeText(const QString& folder, const QString& timeFile)
@@ -147,6 +218,21 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
     result.time = writeTextFile(filePath(folder, timeFileNameFor(dataFile)),
                                 dateTime + tickets::kCrLf);
     return result;
+}
+
+QStringList removeInterruptedSaves(const QString& folder)
+{
+    // The random part has a capital letter after its first character and a small one,
+    // which a name a person gives ("backup", "Backup", "copy01") rarely has.
+    static const QRegularExpression interrupted(QStringLiteral(
+        "^(Save0[0-5]|t[0-5])\\.txt\\.[A-Za-z0-9](?=[A-Za-z0-9]*[A-Z])(?=[A-Za-z0-9]*[a-z])"
+        "[A-Za-z0-9]{5}$"));
+    QDir dir(folder);
+    QStringList removed;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
+        if (interrupted.match(name).hasMatch() && dir.remove(name))
+            removed << name;
+    return removed;
 }
 
 QString savedStatusText(const QString& slotNumber)

@@ -41,8 +41,26 @@ struct SlotText {
 };
 SlotText parseDataFileLines(const QStringList& lines);
 
-// Reads one slot's data file (a missing file reads as empty).
-SlotText readSlotData(const QString& folder, const QString& dataFile);
+// A data file is refused rather than loaded when loading it would show something other
+// than what it holds, or would take the box minutes to lay out: a later save would then
+// replace the user's file with a damaged copy. Real slots stay far below these limits
+// (32,767 lines of 23 bytes are 750 KB).
+inline constexpr qint64 kMaxSlotBytes = 4 * 1024 * 1024;
+inline constexpr int kMaxSlotLineLength = 4096;
+
+// What loading a data file gives: its text, or why it was refused (empty when loaded).
+struct SlotLoad {
+    SlotText slot;
+    QString refusal;  // for the user: why the file was not opened
+    bool refused() const { return !refusal.isEmpty(); }
+};
+
+// The loader's rules on a data file's raw bytes.
+SlotLoad loadSlotBytes(const QByteArray& bytes);
+
+// Reads one slot's data file; a missing file loads as empty, an unreadable or
+// malformed one is refused without being changed.
+SlotLoad loadSlotData(const QString& folder, const QString& dataFile);
 
 // All lines of a time file joined without separator ("" when missing).
 QString readTimeText(const QString& folder, const QString& timeFile);
@@ -61,6 +79,12 @@ struct SaveResult {
 // with its time file; the date-time text is what goes into the time file.
 SaveResult saveSlot(const QString& folder, const QString& dataFile, const QString& content,
                     const QString& dateTime);
+
+// Removes what a save killed between naming its finished copy and moving it into place
+// leaves beside the slots: a slot or time file name followed by "." and six random
+// letters and digits, the way the atomic save names its copy ("Save00.txt.oyEtft").
+// Other files, such as a user's "Save00.txt.Backup", are kept. Returns the names removed.
+QStringList removeInterruptedSaves(const QString& folder);
 
 // "彩票数据已保存 (03存档)".
 QString savedStatusText(const QString& slotNumber);

@@ -163,17 +163,19 @@ QString Load2::saveIntoSlot(int Index)
     m_main.showDataTime();
     m_main.NowOpenFile = dataFile;
     m_main.SaveOK = result.content;
+    if (m_main.refusedSlotFile == dataFile)
+        m_main.refusedSlotFile.clear();  // the user chose to replace it
     return failure;
 }
 
 QString Load2::openSlot(int Index)
 {
     const QString dataFile = archive::dataFileName(Index);
-    const QFileInfo info(archive::filePath(m_main.dataFolder(), dataFile));
-    if (info.exists() && (!info.isFile() || !info.isReadable())) {
+    const archive::SlotLoad load = archive::loadSlotData(m_main.dataFolder(), dataFile);
+    if (load.refused()) {
         // Opening it as empty would let the next save overwrite tickets that are still there.
-        return QStringLiteral("错误提示：BR   存档0%1的数据文件无法读取，没有打开：BR   ").arg(Index)
-               + QDir::toNativeSeparators(info.absoluteFilePath())
+        return QStringLiteral("错误提示：BR   存档0%1的数据文件没有打开：").arg(Index) + load.refusal
+               + QStringLiteral("BR   ") + messages::shownPath(m_main.dataFolder(), dataFile)
                + QStringLiteral("BR   当前存档和彩票号码都没有改变。");
     }
     m_main.NowOpenFile = dataFile;

@@ -2,6 +2,7 @@
 #include "archive/archive_files.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -33,6 +34,9 @@ private slots:
     void loadedFiles_data();
     void loadedFiles();
     void missingFilesReadAsEmpty();
+    void interruptedSavesAreRemoved();
+    void malformedFiles_data();
+    void malformedFiles();
     void timeFileLinesAreJoined();
     void chineseWindowsFilesAreReadAsGb18030();
     void failedWriteKeepsTheOldFile();
@@ -56,7 +60,7 @@ void ArchiveFilesTest::saveThenLoadGivesTheSameText()
     QVERIFY(saved.ok());
     QCOMPARE(readBytes(dir.filePath("Save00.txt")), (text + "\r\n").toUtf8());
     QCOMPARE(readBytes(dir.filePath("t0.txt")), QByteArray("2026/12/8 9:05:01\r\n"));
-    const SlotText loaded = readSlotData(dir.path(), QStringLiteral("Save00.txt"));
+    const SlotText loaded = loadSlotData(dir.path(), QStringLiteral("Save00.txt")).slot;
     QCOMPARE(loaded.text, text);
     QCOMPARE(int(loaded.lineCount), 2);
     QCOMPARE(loaded.lastLineCount, std::optional<qint16>(2));
@@ -110,7 +114,7 @@ void ArchiveFilesTest::loadedFiles()
     QFETCH(int, lastCount);
     QTemporaryDir dir;
     writeBytes(dir.filePath("Save01.txt"), file);
-    const SlotText loaded = readSlotData(dir.path(), QStringLiteral("Save01.txt"));
+    const SlotText loaded = loadSlotData(dir.path(), QStringLiteral("Save01.txt")).slot;
     QCOMPARE(loaded.text, text);
     QCOMPARE(int(loaded.lineCount), lines);
     QCOMPARE(loaded.lastLineCount ? int(*loaded.lastLineCount) : -1, lastCount);
@@ -119,12 +123,77 @@ void ArchiveFilesTest::loadedFiles()
 void ArchiveFilesTest::missingFilesReadAsEmpty()
 {
     QTemporaryDir dir;
-    const SlotText loaded = readSlotData(dir.path(), QStringLiteral("Save00.txt"));
+    const SlotText loaded = loadSlotData(dir.path(), QStringLiteral("Save00.txt")).slot;
     QVERIFY(loaded.text.isEmpty());
     QCOMPARE(int(loaded.lineCount), 0);
     QVERIFY(!loaded.lastLineCount);
     QVERIFY(readTimeText(dir.path(), QStringLiteral("t0.txt")).isEmpty());
     QVERIFY(!readLowText(dir.path()));
+}
+
+void ArchiveFilesTest::interruptedSavesAreRemoved()
+{
+    QTemporaryDir dir;
+    const QStringList left{"Save00.txt.oyEtft", "t5.txt.nKAJOh"};
+    const QStringList kept{"Save00.txt", "Save00.txt.backup", "Save00.txt.Backup", "Save06.txt.oyEtft",
+                           "Save00.txt.oyEtft7", "low.txt.oyEtft", "draws.txt.oyEtft"};
+    for (const QString& name : left + kept)
+        writeBytes(dir.filePath(name), "01 \r\n");
+    QCOMPARE(removeInterruptedSaves(dir.path()), left);
+    QStringList remaining = QDir(dir.path()).entryList(QDir::Files);
+    QStringList expected = kept;
+    remaining.sort();
+    expected.sort();
+    QCOMPARE(remaining, expected);
+}
+
+// A ticket line repeated until the file has `bytes` bytes, with or without line ends.
+QByteArray repeatedLines(qint64 bytes, bool lineEnds)
+{
+    const QByteArray line = lineEnds ? QByteArray("01 02 03 04 05 06 07 \r\n") : QByteArray("01 02 ");
+    QByteArray out;
+    out.reserve(bytes);
+    while (out.size() + line.size() <= bytes)
+        out += line;
+    return out;
+}
+
+void ArchiveFilesTest::malformedFiles_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("refusal");  // the start of the reason; empty: loaded
+    QTest::addColumn<int>("lines");
+    QTest::newRow("binary") << QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00\x00\xff\xfe", 12)
+                            << "文件里有不是文字的字节" << 0;
+    QTest::newRow("NUL bytes") << QByteArray("01 02 \x00\x00 03 \r\n", 14) << "文件里有不是文字的字节" << 0;
+    QTest::newRow("invalid UTF-8 nor GB18030") << QByteArray("01 02 \xff\xff\xc3\r\n") << "文件的文字编码无法识别" << 0;
+    QTest::newRow("GB18030 text") << QByteArray(QStringEncoder("GB18030").encode(QStringLiteral("01 02 彩票\r\n")))
+                                  << "" << 1;
+    QTest::newRow("a line of 4,097 characters") << QByteArray(4097, '1') << "文件里有一行长达 4097 个字符" << 0;
+    QTest::newRow("20 MB line without line end") << repeatedLines(20 << 20, false) << "文件太大（20971518 字节）" << 0;
+    QTest::newRow("100 MB file") << repeatedLines(100 << 20, true) << "文件太大（104857598 字节）" << 0;
+    QTest::newRow("100,000 lines: the counter stops at 32,767")
+        << repeatedLines(100000 * 23, true) << "" << 32767;
+}
+
+void ArchiveFilesTest::malformedFiles()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, refusal);
+    QFETCH(int, lines);
+    QTemporaryDir dir;
+    writeBytes(dir.filePath("Save04.txt"), file);
+    QElapsedTimer timer;
+    timer.start();
+    const SlotLoad load = loadSlotData(dir.path(), QStringLiteral("Save04.txt"));
+    qInfo("%s: %lld ms, %s", QTest::currentDataTag(), timer.elapsed(),
+          load.refused() ? qPrintable(QStringLiteral("refused: ") + load.refusal) : "loaded");
+    QVERIFY2(refusal.isEmpty() ? !load.refused() : load.refusal.startsWith(refusal),
+             qPrintable(load.refusal));
+    QCOMPARE(int(load.slot.lineCount), lines);
+    if (load.refused())
+        QVERIFY(load.slot.text.isEmpty());
+    QVERIFY(readBytes(dir.filePath("Save04.txt")) == file);  // loading never changes the file
 }
 
 void ArchiveFilesTest::timeFileLinesAreJoined()

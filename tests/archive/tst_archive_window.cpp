@@ -4,6 +4,7 @@
 #include "archive/archive_window.h"
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
+#include "tickets/ticket_text.h"
 #include "support/test_support.h"
 #include "widgets/widgets.h"
 
@@ -82,6 +83,8 @@ private slots:
     void closeButtonReturnsToOpenMode();
     void openAsksBeforeReplacingUnsavedLines_data();
     void openAsksBeforeReplacingUnsavedLines();
+    void refusedSlotIsReplacedOnlyWhenTheUserSaysSo_data();
+    void refusedSlotIsReplacedOnlyWhenTheUserSaysSo();
 };
 
 void ArchiveWindowTest::preparing_data()
@@ -238,7 +241,7 @@ void ArchiveWindowTest::failedFileChangesNothing_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
     QTest::newRow("save as") << "saveaswr34w" << "错误提示：\r\n   彩票数据没有另存到存档03";
-    QTest::newRow("open") << "open234" << "错误提示：\r\n   存档03的数据文件无法读取";
+    QTest::newRow("open") << "open234" << "错误提示：\r\n   存档03的数据文件没有打开：文件无法读取";
 }
 
 void ArchiveWindowTest::failedFileChangesNothing()
@@ -260,7 +263,8 @@ void ArchiveWindowTest::failedFileChangesNothing()
     const QStringList messages = modals.messages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(title), qPrintable(messages[0]));
-    QVERIFY(messages[0].contains(QDir::toNativeSeparators(folder.filePath("Save03.txt"))));
+    QVERIFY2(messages[0].contains(QDir::toNativeSeparators(folder.filePath("Save03.txt"))),
+             qPrintable(messages[0]));
     QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
     QCOMPARE(form.SaveOK, saveOK);
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("09 10 ←"));
@@ -336,6 +340,41 @@ void ArchiveWindowTest::openAsksBeforeReplacingUnsavedLines()
     QCOMPARE(shownAfterClick, !opened);
     QCOMPARE(form.NowOpenFile, opened ? QStringLiteral("Save01.txt") : QStringLiteral("Save00.txt"));
     QCOMPARE(form.Text88->crlfText() == box, !opened);
+}
+
+void ArchiveWindowTest::refusedSlotIsReplacedOnlyWhenTheUserSaysSo_data()
+{
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("no keeps the file") << false;
+    QTest::newRow("yes replaces it") << true;
+}
+
+void ArchiveWindowTest::refusedSlotIsReplacedOnlyWhenTheUserSaysSo()
+{
+    QFETCH(bool, yes);
+    CueRecorder cues;
+    TestFolder folder;
+    const QByteArray binary("PK\x03\x04\x00\x00\x08\x00", 8);
+    QFile file(folder.filePath("Save00.txt"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(binary) == binary.size());
+    file.close();
+    ModalWatcher modals(yes ? QMessageBox::Yes : QMessageBox::No);
+    Form1 form(folder.path());
+    // The start-up says why the slot was not opened and leaves the box empty.
+    QCOMPARE(modals.messages().size(), 1);
+    QVERIFY2(modals.messages()[0].startsWith(QStringLiteral("错误提示：\r\n   存档00的数据文件没有打开：文件里有不是文字的字节")),
+             qPrintable(modals.messages()[0]));
+    QVERIFY(modals.messages()[0].contains(QDir::toNativeSeparators(folder.filePath("Save00.txt"))));
+    QCOMPARE(form.Text88->crlfText(), QString(tickets::kMarker));
+
+    modals.clear();
+    form.Text88->setCrlfText(QStringLiteral("01 02 ←"));
+    trigger(&form, QStringLiteral("savewrete"));
+    QCOMPARE(modals.seen.front().title, QStringLiteral("存档没有打开"));
+    QFile saved(folder.filePath("Save00.txt"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), yes ? QByteArray("01 02 \r\n") : binary);
+    QCOMPARE(form.isUnsaved(), !yes);
 }
 
 QTEST_MAIN(ArchiveWindowTest)

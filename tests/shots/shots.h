@@ -27,4 +27,5 @@ void shootIcon(Form1& form, ShotContext& ctx);              // the program's ico
 void shootQuestions(Form1& form, ShotContext& ctx);        // Yes/No questions on unsaved lines
 void shootPrintViews(Form1& form, ShotContext& ctx);       // zoomed document, print preview
 void shootHistoryWindows(Form1& form, ShotContext& ctx);   // DrawHistory1 with a filled grid
+void shootRefusedSlot(Form1& form, ShotContext& ctx);       // a slot file that is not text
 void shootTicketMarks(Form1& form, ShotContext& ctx);       // the box after checks: rows and marks

@@ -61,6 +61,7 @@ int main(int argc, char* argv[])
     shootQuestions(form, ctx);
     shootPrintViews(form, ctx);
     shootHistoryWindows(form, ctx);
+    shootRefusedSlot(form, ctx);
     shootTicketMarks(form, ctx);
     form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
