@@ -13,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -331,14 +330,10 @@ void DocumentWindow::closeEvent(QCloseEvent* event)
 
 bool DocumentWindow::confirmDiscardEdits()
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("关闭打印单"),
+    return askYesNo(this, QStringLiteral("CloseEditedSheet"), QStringLiteral("关闭打印单"),
                     QStringLiteral("打印单已经修改过（例如写上了联系方式），关闭后这些修改会丢失，"
                                    "确定要关闭吗？"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setObjectName(QStringLiteral("CloseEditedSheet"));
-    box.setDefaultButton(QMessageBox::No);
-    box.setFont(fonts::font(fonts::kSong, 14));
-    return box.exec() == QMessageBox::Yes;
+                    false);
 }
 
 QString DocumentWindow::documentText() const
