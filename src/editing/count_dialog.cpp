@@ -4,7 +4,6 @@
 #include "tickets/ticket_text.h"
 #include "widgets/fonts.h"
 
-#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,16 +11,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QLineEdit* makeField(const QString& name, const QFont& font, QWidget* parent)
-{
-    auto* field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setFont(font);
-    field->setAlignment(Qt::AlignCenter);
-    field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QStringLiteral("000000")) + fonts::px(20));
-    return field;
-}
 
 // A field's value as a counter: empty, non-numeric and out-of-range entries leave it.
 void storeCounter(const QLineEdit* field, qint16& counter)
@@ -51,12 +40,12 @@ void editLV::buildControls()
     Label1 = makeLabel(QStringLiteral("Label1"),
                        QStringLiteral("1、最后一行数据位于全部数据的第几行？"), questionFont, this);
     Label2[0] = makeLabel(QStringLiteral("Label2(0)"), QStringLiteral("第"), frameFont, this);
-    Text1 = makeField(QStringLiteral("Text1"), fieldFont, this);
+    Text1 = makeField<QLineEdit>(QStringLiteral("Text1"), fieldFont, this, 6, 20);
     Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("行"), frameFont, this);
     Label4 = makeLabel(QStringLiteral("Label4"),
                        QStringLiteral("2、最后一行数据现有几个两位的号码？"), questionFont, this);
     Label2[1] = makeLabel(QStringLiteral("Label2(1)"), QStringLiteral("有"), frameFont, this);
-    Text2 = makeField(QStringLiteral("Text2"), fieldFont, this);
+    Text2 = makeField<QLineEdit>(QStringLiteral("Text2"), fieldFont, this, 6, 20);
     Label5 = makeLabel(QStringLiteral("Label5"), QStringLiteral("个值"), frameFont, this);
     Command1 = new QPushButton(QStringLiteral("保存数据"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

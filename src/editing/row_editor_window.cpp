@@ -19,14 +19,6 @@ using editing::RowEditorFields;
 
 namespace {
 
-PadLineEdit* makeField(const QString& name, const QFont& font, QWidget* parent)
-{
-    auto* field = new PadLineEdit(parent);
-    field->setObjectName(name);
-    field->setFont(font);
-    return field;
-}
-
 // Spreads a "第        行" caption, if needed, so that a field of `width` fits into
 // its blank middle.
 void fitBlanks(QLabel* label, int width)
@@ -54,8 +46,7 @@ editX1::editX1(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(m
     connectHandlers();
     // Loaded with nothing chosen: the pad waits for a field click.
     GoText1 = 0;
-    for (QPushButton* digit : Command3)
-        digit->setEnabled(false);
+    enableDigitButtons(Command3, {});
     Command4->setEnabled(false);
     Command2->setEnabled(false);
 }
@@ -77,10 +68,7 @@ void editX1::buildControls()
 
     Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("第        行"),
                        fonts::font(fonts::kSong, 18, true), this);
-    Text1 = makeField(QStringLiteral("Text1"), fieldFont, this);
-    Text1->setFixedWidth(QFontMetrics(fieldFont).horizontalAdvance(QStringLiteral("00000"))
-                         + fonts::px(14));
-    Text1->setAlignment(Qt::AlignCenter);
+    Text1 = makeField(QStringLiteral("Text1"), fieldFont, this, 5, 14);
     fitBlanks(Label2, Text1->width());
     Label2->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
@@ -176,8 +164,7 @@ void editX1::Command1_Click()
     Text1->clear();
     Text2->clear();
     Text3->clear();
-    for (QPushButton* digit : Command3)
-        digit->setEnabled(false);
+    enableDigitButtons(Command3, {});
     Text1->setEnabled(true);
     Text2->setEnabled(true);
     Command2->setEnabled(false);
@@ -198,22 +185,17 @@ void editX1::Text1_Click()
     focusAtEnd(Text1);
 }
 
-void editX1::Text2_Click()
-{
-    FixFields1();
-    GoText1 = 2;
-    Command4->setEnabled(!Text2->text().isEmpty());
-    applyNumberRule(Text2);
-    focusAtEnd(Text2);
-}
+void editX1::Text2_Click() { chooseNumberField(2, Text2); }
 
-void editX1::Text3_Click()
+void editX1::Text3_Click() { chooseNumberField(3, Text3); }
+
+void editX1::chooseNumberField(qint16 go, PadLineEdit* field)
 {
     FixFields1();
-    GoText1 = 3;
-    Command4->setEnabled(!Text3->text().isEmpty());
-    applyNumberRule(Text3);
-    focusAtEnd(Text3);
+    GoText1 = go;
+    Command4->setEnabled(!field->text().isEmpty());
+    applyNumberRule(field);
+    focusAtEnd(field);
 }
 
 // ---- digit pad and backspace ----
@@ -347,20 +329,14 @@ void editX1::FixFields1()
     Command2->setEnabled(canReplace);
 }
 
-void editX1::enableDigits(const editing::DigitSet& digits)
-{
-    for (int k = 0; k <= 9; ++k)
-        Command3[k]->setEnabled(digits[k]);
-}
-
 void editX1::applyRowRule(bool offerAllFirstDigits)
 {
-    enableDigits(editing::rowDigits(Text1->text(), m_main.AllList, offerAllFirstDigits));
+    enableDigitButtons(Command3, editing::rowDigits(Text1->text(), m_main.AllList, offerAllFirstDigits));
 }
 
 void editX1::applyNumberRule(const PadLineEdit* field)
 {
-    enableDigits(editing::numberFieldDigits(field->text()));
+    enableDigitButtons(Command3, editing::numberFieldDigits(field->text()));
 }
 
 void editX1::focusAtEnd(PadLineEdit* field)

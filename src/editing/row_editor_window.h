@@ -51,6 +51,8 @@ private:
     void Text1_Click();
     void Text2_Click();
     void Text3_Click();
+    // A click on a number field (Text2, Text3): it becomes the one the pad fills.
+    void chooseNumberField(qint16 go, PadLineEdit* field);
     void Command3_Click(int Index);
     void Command4_Click();
     void Command2_Click();
@@ -59,7 +61,6 @@ private:
     // The field check: runs before every field click and after every press.
     void FixFields1();
     editing::RowEditorFields fields() const;
-    void enableDigits(const std::array<bool, 10>& digits);
     void applyRowRule(bool offerAllFirstDigits);
     void applyNumberRule(const PadLineEdit* field);
     static void focusAtEnd(PadLineEdit* field);

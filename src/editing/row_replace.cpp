@@ -7,15 +7,10 @@
 
 namespace editing {
 
-namespace {
+using tickets::DigitSet;
+using tickets::digitRange;
 
-DigitSet digitsFrom(int first, int last)
-{
-    DigitSet set{};
-    for (int k = first; k <= last; ++k)
-        set[k] = true;
-    return set;
-}
+namespace {
 
 QString withoutSpaces(QString text)
 {
@@ -120,12 +115,12 @@ DigitSet numberFieldDigits(const QString& field)
     if (secondDigitDue(length)) {
         const QChar first = field.back();
         if (first == QLatin1Char('3'))
-            return digitsFrom(0, 6);
+            return digitRange(0, 6);
         if (first == QLatin1Char('0'))
-            return digitsFrom(1, 9);
-        return digitsFrom(0, 9);
+            return digitRange(1, 9);
+        return digitRange(0, 9);
     }
-    return digitsFrom(0, 3);
+    return digitRange(0, 3);
 }
 
 QString appendNumberDigit(const QString& field, int digit)

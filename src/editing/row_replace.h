@@ -2,16 +2,13 @@
 // fields, the field check, and the replacement of one ticket line in the ticket text.
 #pragma once
 
+#include "tickets/digit_set.h"
 #include "tickets/ticket_line.h"
 
 #include <QString>
 #include <QtGlobal>
-#include <array>
 
 namespace editing {
-
-// Which of the digit buttons 0..9 are enabled.
-using DigitSet = std::array<bool, 10>;
 
 // Shown in the row field while the old-line field names the line instead.
 inline const QString kRowPlaceholder = QStringLiteral("  —  ");
@@ -24,10 +21,10 @@ inline constexpr int kLineKeyLength = 20;
 // Digits for the row field. A non-empty field offers each digit that keeps the row
 // within allList (never above 32,767). An empty field never offers 0; it offers 1..9
 // when the field is clicked (offerAllFirstDigits), else those not above allList.
-DigitSet rowDigits(const QString& row, qint16 allList, bool offerAllFirstDigits = false);
+tickets::DigitSet rowDigits(const QString& row, qint16 allList, bool offerAllFirstDigits = false);
 
 // Digits for a number field, so that the pad only builds the numbers 01..36.
-DigitSet numberFieldDigits(const QString& field);
+tickets::DigitSet numberFieldDigits(const QString& field);
 
 // A digit pressed into a number field: the second digit of a number brings its space.
 QString appendNumberDigit(const QString& field, int digit);

@@ -4,17 +4,12 @@
 
 namespace generator {
 
+using tickets::DigitSet;
+using tickets::digitRange;
+
 namespace {
 
-Digits range(int from, int to)
-{
-    Digits d;
-    for (int i = std::max(from, 0); i <= std::min(to, 9); ++i)
-        d.set(i);
-    return d;
-}
-
-Digits limitDigits() { return range(0, 0) | range(2, 4); }
+DigitSet limitDigits() { return digitRange(0, 0) | digitRange(2, 4); }
 
 int firstDigit(const QString& text)
 {
@@ -23,38 +18,38 @@ int firstDigit(const QString& text)
 
 }  // namespace
 
-Digits digitsOnClick(qint16 code, const QString& lowText)
+DigitSet digitsOnClick(qint16 code, const QString& lowText)
 {
     if (code == kLineCountField || code == kBudgetField)
-        return range(0, 9);
+        return digitRange(0, 9);
     if (code == kConsecutiveField || code == kEqualField)
         return limitDigits();
     if (isLowField(code))
-        return range(1, 9);
+        return digitRange(1, 9);
     if (isHighField(code)) {
         // The high bound's first digit cannot lie below the low bound's (up to 3);
         // after a one-digit low bound any first digit 1..9 may follow.
-        Digits d = range(firstDigit(lowText), 3);
+        DigitSet d = digitRange(firstDigit(lowText), 3);
         d.set(3);
         if (lowText.size() == 1)
-            d |= range(1, 9);
+            d |= digitRange(1, 9);
         return d;
     }
     return {};
 }
 
-Digits digitsAfterKey(qint16 code, const QString& text)
+DigitSet digitsAfterKey(qint16 code, const QString& text)
 {
     if (code == kLineCountField || code == kBudgetField)
-        return range(0, 9);
+        return digitRange(0, 9);
     if (code == kConsecutiveField || code == kEqualField)
         return {};
     if ((isLowField(code) || isHighField(code)) && text.size() == 1) {
         const int first = firstDigit(text);
         if (isLowField(code) ? first < 3 : (first == 1 || first == 2))
-            return range(0, 9);
+            return digitRange(0, 9);
         if (first == 3)
-            return isLowField(code) ? range(0, 5) : range(0, 6);
+            return isLowField(code) ? digitRange(0, 5) : digitRange(0, 6);
     }
     return {};
 }

@@ -29,20 +29,6 @@ const QString kUseButtonsNotice = QStringLiteral("注意：BR    请您点击底
 const QString kOrderNotice = QStringLiteral("注意：BR    您输入的第一个数字应小于第二个数字！");
 constexpr int kPaintIntervalMs = 100;
 
-// A settings box wide enough for `chars` digits.
-PadLineEdit* makeBox(const QString& name, const QString& text, int chars, const QFont& font,
-                     QWidget* parent)
-{
-    auto* box = new PadLineEdit(parent);
-    box->setObjectName(name);
-    box->setFont(font);
-    box->setText(text);
-    box->setAlignment(Qt::AlignCenter);
-    const QFontMetrics metrics(font);
-    box->setFixedWidth(metrics.horizontalAdvance(QString(chars, QLatin1Char('0'))) + fonts::px(24));
-    return box;
-}
-
 // Check marks and mode buttons large enough for a fingertip.
 void enlargeIndicator(QWidget* button)
 {
@@ -85,7 +71,8 @@ void AutoCode1::buildControls()
                         QStringLiteral("(请点文本框后，使用底部数字按钮输入)"), text, this);
     Label21->setStyleSheet(QStringLiteral("color: #c00000;"));
     Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("您要购买"), strong, this);
-    AllBuy1 = makeBox(QStringLiteral("AllBuy1"), QStringLiteral("25"), 6, boxFont, this);
+    AllBuy1 = makeField(QStringLiteral("AllBuy1"), boxFont, this, 6, 24);
+    AllBuy1->setText(QStringLiteral("25"));
     Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("组彩票 每组2元钱 赔率001"), strong,
                        this);
 
@@ -120,12 +107,12 @@ void AutoCode1::buildControls()
     for (int k = 1; k <= kNumbersPerLine; ++k) {
         rowLabel[k] = makeLabel(QStringLiteral("Label%1").arg(2 + 2 * k),
                                 QStringLiteral("第%1个号的范围：").arg(k), text, Frame1);
-        lowBox[k] = makeBox(QStringLiteral("Text%1").arg(lowField(k)), QStringLiteral("1"), 2,
-                            boxFont, Frame1);
+        lowBox[k] = makeField(QStringLiteral("Text%1").arg(lowField(k)), boxFont, Frame1, 2, 24);
+        lowBox[k]->setText(QStringLiteral("1"));
         dashLabel[k] = makeLabel(QStringLiteral("Label%1").arg(3 + 2 * k), QStringLiteral("—"),
                                  text, Frame1);
-        highBox[k] = makeBox(QStringLiteral("Text%1").arg(highField(k)), QStringLiteral("36"), 2,
-                             boxFont, Frame1);
+        highBox[k] = makeField(QStringLiteral("Text%1").arg(highField(k)), boxFont, Frame1, 2, 24);
+        highBox[k]->setText(QStringLiteral("36"));
         C1[k - 1] = new QCheckBox(QStringLiteral("加强打散"), Frame1);
         C1[k - 1]->setObjectName(QStringLiteral("C1(%1)").arg(k - 1));
         C1[k - 1]->setFont(text);
@@ -133,15 +120,18 @@ void AutoCode1::buildControls()
     }
     Label18 = makeLabel(QStringLiteral("Label18"), QStringLiteral("允许几个号连续：      (2-4)"),
                         text, Frame1);
-    NumSet1 = makeBox(QStringLiteral("NumSet1"), QStringLiteral("0"), 1, boxFont, Frame1);
+    NumSet1 = makeField(QStringLiteral("NumSet1"), boxFont, Frame1, 1, 24);
+    NumSet1->setText(QStringLiteral("0"));
     Label19 = makeLabel(QStringLiteral("Label19"), QStringLiteral("允许几个号相同：     (2-4)"),
                         text, Frame1);
-    NumSet2 = makeBox(QStringLiteral("NumSet2"), QStringLiteral("0"), 1, boxFont, Frame1);
+    NumSet2 = makeField(QStringLiteral("NumSet2"), boxFont, Frame1, 1, 24);
+    NumSet2->setText(QStringLiteral("0"));
     Label22 = makeLabel(
         QStringLiteral("Label22"),
         QStringLiteral("不符条件重新获取次数：         (数字越大效果越好但运行时间越长)"), text,
         Frame1);
-    ErrForNum = makeBox(QStringLiteral("ErrForNum"), QStringLiteral("100"), 6, boxFont, Frame1);
+    ErrForNum = makeField(QStringLiteral("ErrForNum"), boxFont, Frame1, 6, 24);
+    ErrForNum->setText(QStringLiteral("100"));
     Label20 = makeLabel(
         QStringLiteral("Label20"),
         QStringLiteral("说明：上面每个号的范围，后面的数要比前面的大，最大不要超过36，下面的允许几个号"
@@ -296,7 +286,7 @@ void AutoCode1::Form_Load()
 {
     Option1[0]->setChecked(true);
     ToText1 = kNoField;
-    setDigits({});
+    enableDigitButtons(Command3, {});
     Timer1->stop();
     // The only seeding: later runs in this loaded window continue the sequence.
     m_random = std::make_unique<UniformRandom>(UniformRandom::clockSeed());
@@ -309,7 +299,7 @@ void AutoCode1::Command2_Click()
     ToText1 = kNoField;
     for (QCheckBox* box : C1)
         box->setChecked(false);
-    setDigits({});
+    enableDigitButtons(Command3, {});
     Timer1->stop();
     setSettingsTexts(SettingsTexts());
 }
@@ -373,7 +363,7 @@ void AutoCode1::Field_Click(qint16 code)
             low->setText(QStringLiteral("1"));
         lowText = low->text();
     }
-    setDigits(digitsOnClick(code, lowText));
+    enableDigitButtons(Command3, digitsOnClick(code, lowText));
 }
 
 void AutoCode1::Command3_Click(int Index)
@@ -385,7 +375,7 @@ void AutoCode1::Command3_Click(int Index)
         return;
     const qint16 code = ToText1;
     box->setText(box->text() + QString::number(Index));
-    setDigits(digitsAfterKey(code, box->text()));
+    enableDigitButtons(Command3, digitsAfterKey(code, box->text()));
     noteClampedValue(code);
     box->setFocus();
     box->setCursorPosition(box->text().size());
@@ -418,12 +408,6 @@ void AutoCode1::AllBuy1_KeyDown()
 void AutoCode1::Field_KeyDown()
 {
     m_main.showMessage(kUseButtonsNotice);
-}
-
-void AutoCode1::setDigits(const Digits& digits)
-{
-    for (int d = 0; d <= 9; ++d)
-        Command3[d]->setEnabled(digits.test(d));
 }
 
 SettingsTexts AutoCode1::settingsTexts() const

@@ -86,7 +86,6 @@ private:
 
     generator::SettingsTexts settingsTexts() const;
     void setSettingsTexts(const generator::SettingsTexts& texts);
-    void setDigits(const generator::Digits& digits);
     void noteClampedValue(qint16 code);
 
     void clearMainWindow();

@@ -3,6 +3,7 @@
 #include "widgets/fonts.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -52,6 +53,24 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
     label->setObjectName(name);
     label->setFont(font);
     return label;
+}
+
+void enableDigitButtons(const std::array<QPushButton*, 10>& buttons,
+                        const tickets::DigitSet& digits)
+{
+    for (int d = 0; d <= 9; ++d)
+        buttons[d]->setEnabled(digits.test(d));
+}
+
+void shapeField(QLineEdit* field, const QString& name, const QFont& font, int digits, int margin)
+{
+    field->setObjectName(name);
+    field->setFont(font);
+    if (digits <= 0)
+        return;
+    field->setAlignment(Qt::AlignCenter);
+    field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QString(digits, QLatin1Char('0')))
+                         + fonts::px(margin));
 }
 
 bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,

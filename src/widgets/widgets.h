@@ -3,11 +3,14 @@
 // the secondary windows (hidden keeps them, the close button unloads them).
 #pragma once
 
+#include "tickets/digit_set.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <array>
 
 // A single-line box filled by on-screen buttons. While read-only, a key press is
 // reported (a modifier key alone is not) and never changes the text.
@@ -107,6 +110,23 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
 // never a default button (a stray Enter presses nothing).
 QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
                         QWidget* parent);
+
+// Enables the buttons of a digit pad (digit 0 first) that `digits` offers.
+void enableDigitButtons(const std::array<QPushButton*, 10>& buttons,
+                        const tickets::DigitSet& digits);
+
+// A single-line field named `name` in `font`: a PadLineEdit (filled by on-screen buttons)
+// unless another QLineEdit type is asked for. With `digits` > 0 the text is centred and
+// the width fixed to that many digits plus `margin` design pixels.
+void shapeField(QLineEdit* field, const QString& name, const QFont& font, int digits, int margin);
+template <class Field = PadLineEdit>
+Field* makeField(const QString& name, const QFont& font, QWidget* parent, int digits = 0,
+                 int margin = 0)
+{
+    auto* field = new Field(parent);
+    shapeField(field, name, font, digits, margin);
+    return field;
+}
 
 // Conversions between the logic's CR LF text and a widget's "\n" text. A lone CR or LF
 // is a line break too; wasCrLf tells whether the text had CR LF breaks only.

@@ -13,7 +13,7 @@ const QString N = QStringLiteral("04 10 16 22 28 34 35 ");
 const QString CR = QStringLiteral("\r\n");
 
 // The digits as a string, "0123" for 0 to 3.
-QString digits(const DigitSet& set)
+QString digits(const tickets::DigitSet& set)
 {
     QString out;
     for (int k = 0; k <= 9; ++k)
