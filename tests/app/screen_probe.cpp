@@ -63,13 +63,11 @@ int main(int argc, char* argv[])
     qtChinese::install();
     screens::fitWindowsToScreen();
 
-    CueRecorder silence;
-    TestFolder folder;
-    folder.write(QStringLiteral("Save00.txt"),
+    StartedForm started;
+    started.folder.write(QStringLiteral("Save00.txt"),
                  QStringLiteral("05 08 09 15 17 25 32 \r\n01 07 14 25 29 31 32 \r\n"
                                 "01 18 24 25 26 28 29 \r\n01 02 07 15 21 33 34 \r\n"));
-    Form1 form(folder.path());
-    form.show();
+    Form1& form = started.start();
     settle();
 
     report(QStringLiteral("screen"), form.screen()->availableGeometry());

@@ -19,6 +19,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
+    void cleanup() { m_app.reset(); }
     void startUpShowsSlotZeroWithTheMarker();
     void freshFolderStartsEmpty();
     void closingRightAfterStartUpAsksNothing();
@@ -30,22 +31,20 @@ private slots:
     void timerTickAfterADeleteReleasesThePad();
 
 private:
-    TestFolder* m_folder = nullptr;
+    std::unique_ptr<StartedForm> m_app;
 };
 
 void MainWindowTest::init()
 {
-    delete m_folder;
-    m_folder = new TestFolder;
-    m_folder->write("Save00.txt", "01 02 03 04 05 06 07 \r\n08 09 \r\n");
-    m_folder->write("t0.txt", "2026/12/1 8:00:00\r\n");
+    m_app = std::make_unique<StartedForm>();
+    m_app->folder.write("Save00.txt", "01 02 03 04 05 06 07 \r\n08 09 \r\n");
+    m_app->folder.write("t0.txt", "2026/12/1 8:00:00\r\n");
     archive::setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 5, 1)); });
 }
 
 void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
 {
-    CueRecorder cues;
-    Form1 form(m_folder->path());
+    Form1& form = m_app->start();
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 ←"));
     QCOMPARE(form.Text88->textCursor().position(), form.Text88->toPlainText().size() - 1);
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/12/1 8:00:00)"));
@@ -60,7 +59,7 @@ void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
     for (int i = 1; i <= 36; ++i)
         QVERIFY(!form.num1[i]->isEnabled());
     QVERIFY(!form.Command5->isEnabled());
-    QCOMPARE(cues.played, QStringList{cues::kWelcome});
+    QCOMPARE(m_app->cues.played, QStringList{cues::kWelcome});
     // The controls carry their names for anyone driving the window.
     for (const char* name : {"Text0", "Text88", "Label9", "Label11", "num1(36)", "Command5",
                              "Command1", "Command13", "Frame1"})
@@ -74,20 +73,17 @@ void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
 
 void MainWindowTest::freshFolderStartsEmpty()
 {
-    CueRecorder cues;
-    TestFolder empty;
-    Form1 form(empty.path());
+    StartedForm empty;
+    Form1& form = empty.start();
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("←"));
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:)"));
-    QVERIFY(!empty.exists("Save00.txt"));  // starting never writes the user's files
+    QVERIFY(!empty.folder.exists("Save00.txt"));  // starting never writes the user's files
 }
 
 void MainWindowTest::closingRightAfterStartUpAsksNothing()
 {
-    CueRecorder cues;
     ModalWatcher modals(QMessageBox::No);
-    Form1 form(m_folder->path());
-    form.show();
+    Form1& form = m_app->start();
     QVERIFY(form.close());
     QVERIFY(modals.seen.empty());
 }
@@ -105,10 +101,8 @@ void MainWindowTest::closingWithChangesAsks()
 {
     QFETCH(int, slot);
     QFETCH(bool, yes);
-    CueRecorder cues;
     ModalWatcher modals(yes ? QMessageBox::Yes : QMessageBox::No);
-    Form1 form(m_folder->path());
-    form.show();
+    Form1& form = m_app->start();
     form.NowOpenFile = QStringLiteral("Save0%1.txt").arg(slot);
     click(form.Text88);
     pressNumber(form, 10);
@@ -118,7 +112,7 @@ void MainWindowTest::closingWithChangesAsks()
     QCOMPARE(modals.seen[0].title, QStringLiteral("彩票未保存"));
     QCOMPARE(modals.seen[0].text,
              QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0%1”，您真的要强制退出吗？").arg(slot));
-    QCOMPARE(cues.played.last(), cues::kUnsaved);
+    QCOMPARE(m_app->cues.played.last(), cues::kUnsaved);
     if (!yes) {
         QVERIFY(form.isVisible());
         QCOMPARE(form.Text88->crlfText(), before);
@@ -127,13 +121,11 @@ void MainWindowTest::closingWithChangesAsks()
 
 void MainWindowTest::failedSaveIsReportedAndStillUnsaved()
 {
-    CueRecorder cues;
     ModalWatcher modals(QMessageBox::No);
-    Form1 form(m_folder->path());
-    form.show();
+    Form1& form = m_app->start();
     // A folder where the data file should be stands for any failed write.
     form.NowOpenFile = QStringLiteral("Save02.txt");
-    QVERIFY(QDir(m_folder->path()).mkdir("Save02.txt"));
+    QVERIFY(QDir(m_app->folder.path()).mkdir("Save02.txt"));
     const QString oldSaveOK = form.SaveOK;
     QString content = QStringLiteral("11 12 13 ");
     QVERIFY(!form.saveallnum(content));
@@ -143,7 +135,7 @@ void MainWindowTest::failedSaveIsReportedAndStillUnsaved()
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].startsWith(QStringLiteral("错误提示：")));
     QVERIFY2(shown[0].contains(QStringLiteral("Save02.txt")), qPrintable(shown[0]));
-    QVERIFY2(shown[0].contains(QStringLiteral("请检查文件夹 ") + QDir::toNativeSeparators(m_folder->path())),
+    QVERIFY2(shown[0].contains(QStringLiteral("请检查文件夹 ") + QDir::toNativeSeparators(m_app->folder.path())),
              qPrintable(shown[0]));
     form.Text88->setCrlfText(content);
     QVERIFY(!form.close());  // still unsaved: the guard asks, No keeps the window
@@ -152,26 +144,23 @@ void MainWindowTest::failedSaveIsReportedAndStillUnsaved()
 
 void MainWindowTest::installedFoldersKeepSlotsApartFromTheShare()
 {
-    CueRecorder cues;
     TestFolder share;
     share.write("low.txt", "规则");
-    Form1 form(archive::AppFolders{archive::FolderMode::Installed, m_folder->path(), share.path()});
+    Form1 form(archive::AppFolders{archive::FolderMode::Installed, m_app->folder.path(), share.path()});
     QCOMPARE(form.SaveOK, QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 "));
     form.LoadLow();
     QCOMPARE(form.Low3, QStringLiteral("规则\r\n"));
     QString content = QStringLiteral("11 12 13 ");
     QVERIFY(form.saveallnum(content));
-    QCOMPARE(m_folder->read("Save00.txt"), QStringLiteral("11 12 13 \r\n"));
+    QCOMPARE(m_app->folder.read("Save00.txt"), QStringLiteral("11 12 13 \r\n"));
     QVERIFY(!share.exists("Save00.txt"));
     QVERIFY(form.messageWindow().readme1.contains(
-        QDir::toNativeSeparators(m_folder->filePath("Save00.txt"))));
+        QDir::toNativeSeparators(m_app->folder.filePath("Save00.txt"))));
 }
 
 void MainWindowTest::closingTakesTheOtherWindowsAlong()
 {
-    CueRecorder cues;
-    Form1 form(m_folder->path());
-    form.show();
+    Form1& form = m_app->start();
     QWidget other;  // a window left open, such as a print document
     other.show();
     QPointer<QWidget> message = &form.messageWindow();
@@ -183,8 +172,7 @@ void MainWindowTest::closingTakesTheOtherWindowsAlong()
 
 void MainWindowTest::timerTickAfterADeleteReleasesThePad()
 {
-    CueRecorder cues;
-    Form1 form(m_folder->path());
+    Form1& form = m_app->start();
     click(form.Text88);
     form.Command5->click();
     QCOMPARE(int(form.JustPress), -100);

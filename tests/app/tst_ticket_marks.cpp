@@ -5,7 +5,6 @@
 #include "widgets/widgets.h"
 #include "support/test_support.h"
 #include "tickets/prize_check.h"
-#include "tickets/ticket_text.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,25 +48,19 @@ private slots:
 private:
     void check(const QString& box);
 
-    TestFolder* m_folder = nullptr;
-    CueRecorder* m_cues = nullptr;
+    std::unique_ptr<StartedForm> m_app;
     Form1* m_form = nullptr;
 };
 
 void TicketMarksTest::init()
 {
-    m_folder = new TestFolder;
-    m_cues = new CueRecorder;
-    m_form = new Form1(m_folder->path());
-    m_form->show();
+    m_app = std::make_unique<StartedForm>();
+    m_form = &m_app->start();
 }
 
 void TicketMarksTest::cleanup()
 {
-    m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());  // no question at the end
-    delete m_form;
-    delete m_cues;
-    delete m_folder;
+    m_app.reset();
 }
 
 void TicketMarksTest::check(const QString& box)

@@ -107,15 +107,14 @@ void ArchiveWindowTest::preparing()
     QFETCH(QString, title);
     QFETCH(QString, verbCaption);
     QFETCH(bool, currentEnabled);
-    CueRecorder cues;
-    TestFolder folder;
-    folder.write("t1.txt", "2026/1/2 3:04:05\r\nsecond line\r\n");
-    Form1 form(folder.path());
+    StartedForm app;
+    app.folder.write("t1.txt", "2026/1/2 3:04:05\r\nsecond line\r\n");
+    Form1& form = app.start();
     ModalWatcher modals;
     form.NowOpenFile = QStringLiteral("Save02.txt");
     if (unsaved)
         form.Text88->setCrlfText(QStringLiteral("09 10 "));
-    cues.played.clear();
+    app.cues.played.clear();
 
     const Shown s = useWindow(form, modals, entry, -1);
     QCOMPARE(s.title, title);
@@ -127,19 +126,18 @@ void ArchiveWindowTest::preparing()
     QCOMPARE(s.times[1], QStringLiteral("存档01  时间:2026/1/2 3:04:05"));
     QCOMPARE(s.times[3], QStringLiteral("存档03  时间:"));
     // Only opening warns, and it asks nothing.
-    QCOMPARE(cues.played, unsaved && entry == "open234" ? QStringList{cues::kUnsaved} : QStringList());
+    QCOMPARE(app.cues.played, unsaved && entry == "open234" ? QStringList{cues::kUnsaved} : QStringList());
     QCOMPARE(modals.seen.size(), size_t(1));
 }
 
 void ArchiveWindowTest::saveAsMakesTheSlotCurrent()
 {
-    CueRecorder cues;
-    TestFolder folder;
-    folder.write("Save00.txt", kSlot0);
-    folder.write("t0.txt", "2026/1/1 8:00:00\r\n");
-    folder.write("Save01.txt", kSlot1);
-    folder.write("t1.txt", "2026/1/2 9:00:00\r\n");
-    Form1 form(folder.path());
+    StartedForm app;
+    app.folder.write("Save00.txt", kSlot0);
+    app.folder.write("t0.txt", "2026/1/1 8:00:00\r\n");
+    app.folder.write("Save01.txt", kSlot1);
+    app.folder.write("t1.txt", "2026/1/2 9:00:00\r\n");
+    Form1& form = app.start();
     ModalWatcher modals;
     const QString keyed = QStringLiteral("01 02 03 04 05 06 07 \r\n08  09 ←");
     form.Text88->setCrlfText(keyed);
@@ -148,8 +146,8 @@ void ArchiveWindowTest::saveAsMakesTheSlotCurrent()
     setClockTo(QStringLiteral("2026/3/4 5:06:07"));
 
     useWindow(form, modals, "saveaswr34w", 4);
-    QCOMPARE(folder.read("Save04.txt"), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 \r\n"));
-    QCOMPARE(folder.read("t4.txt"), QStringLiteral("2026/3/4 5:06:07\r\n"));
+    QCOMPARE(app.folder.read("Save04.txt"), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 \r\n"));
+    QCOMPARE(app.folder.read("t4.txt"), QStringLiteral("2026/3/4 5:06:07\r\n"));
     QCOMPARE(form.Label9->text(), QStringLiteral("彩票数据已保存 (04存档)"));
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/3/4 5:06:07)"));
     QCOMPARE(form.NowOpenFile, QStringLiteral("Save04.txt"));
@@ -180,10 +178,10 @@ void ArchiveWindowTest::saveAsMakesTheSlotCurrent()
     form.Text88->setCrlfText(QStringLiteral("21  22 ←"));
     setClockTo(QStringLiteral("2026/3/5 6:00:00"));
     trigger(&form, "savewrete");
-    QCOMPARE(folder.read("Save04.txt"), QStringLiteral("21 22 \r\n"));
-    QCOMPARE(folder.read("t4.txt"), QStringLiteral("2026/3/5 6:00:00\r\n"));
+    QCOMPARE(app.folder.read("Save04.txt"), QStringLiteral("21 22 \r\n"));
+    QCOMPARE(app.folder.read("t4.txt"), QStringLiteral("2026/3/5 6:00:00\r\n"));
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("21  22 ←"));
-    QCOMPARE(folder.read("Save01.txt"), kSlot1);
+    QCOMPARE(app.folder.read("Save01.txt"), kSlot1);
 }
 
 void ArchiveWindowTest::openingReplacesTheBox_data()
@@ -212,14 +210,13 @@ void ArchiveWindowTest::openingReplacesTheBox()
     QFETCH(int, lines);
     QFETCH(int, lastLine);
     QFETCH(QString, timeLine);
-    CueRecorder cues;
-    TestFolder folder;
-    folder.write("Save00.txt", kSlot0);
+    StartedForm app;
+    app.folder.write("Save00.txt", kSlot0);
     if (data != "-")
-        folder.write("Save03.txt", data);
+        app.folder.write("Save03.txt", data);
     if (time != "-")
-        folder.write("t3.txt", time);
-    Form1 form(folder.path());
+        app.folder.write("t3.txt", time);
+    Form1& form = app.start();
     ModalWatcher modals;
     form.NowIsJi = 5;
     const QString status = form.Label9->text();
@@ -233,7 +230,7 @@ void ArchiveWindowTest::openingReplacesTheBox()
     QCOMPARE(form.SaveOK, box);
     QCOMPARE(form.Label9->text(), status);
     if (data == "-")
-        QVERIFY(!folder.exists("Save03.txt"));  // opening never creates a file
+        QVERIFY(!app.folder.exists("Save03.txt"));  // opening never creates a file
 }
 
 void ArchiveWindowTest::failedFileChangesNothing_data()
@@ -248,13 +245,12 @@ void ArchiveWindowTest::failedFileChangesNothing()
 {
     QFETCH(QString, entry);
     QFETCH(QString, title);
-    CueRecorder cues;
-    TestFolder folder;
-    folder.write("Save00.txt", kSlot0);
-    folder.write("t0.txt", "2026/1/1 8:00:00\r\n");
+    StartedForm app;
+    app.folder.write("Save00.txt", kSlot0);
+    app.folder.write("t0.txt", "2026/1/1 8:00:00\r\n");
     // A folder where the data file should be: it can be neither read nor replaced.
-    QVERIFY(QDir(folder.path()).mkdir("Save03.txt"));
-    Form1 form(folder.path());
+    QVERIFY(QDir(app.folder.path()).mkdir("Save03.txt"));
+    Form1& form = app.start();
     ModalWatcher modals;
     form.Text88->setCrlfText(QStringLiteral("09 10 ←"));
     const QString saveOK = form.SaveOK;
@@ -263,22 +259,21 @@ void ArchiveWindowTest::failedFileChangesNothing()
     const QStringList messages = modals.messages();
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages[0].startsWith(title), qPrintable(messages[0]));
-    QVERIFY2(messages[0].contains(QDir::toNativeSeparators(folder.filePath("Save03.txt"))),
+    QVERIFY2(messages[0].contains(QDir::toNativeSeparators(app.folder.filePath("Save03.txt"))),
              qPrintable(messages[0]));
     QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
     QCOMPARE(form.SaveOK, saveOK);
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("09 10 ←"));
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/1/1 8:00:00)"));
-    QVERIFY(!folder.exists("t3.txt"));
+    QVERIFY(!app.folder.exists("t3.txt"));
     QVERIFY(form.isUnsaved());
 }
 
 void ArchiveWindowTest::closeButtonReturnsToOpenMode()
 {
-    CueRecorder cues;
-    TestFolder folder;
-    folder.write("Save00.txt", kSlot0);
-    Form1 form(folder.path());
+    StartedForm app;
+    app.folder.write("Save00.txt", kSlot0);
+    Form1& form = app.start();
     ModalWatcher modals;
     QPointer<Load2> first = &form.archiveWindow();
     modals.onNext([](QWidget* w) { w->close(); });
@@ -287,7 +282,7 @@ void ArchiveWindowTest::closeButtonReturnsToOpenMode()
     QVERIFY(first.isNull());
     QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
     for (int i = 1; i < 6; ++i)
-        QVERIFY(!folder.exists(QStringLiteral("Save0%1.txt").arg(i)));
+        QVERIFY(!app.folder.exists(QStringLiteral("Save0%1.txt").arg(i)));
 
     const Shown s = useWindow(form, modals, "open234", -1);
     QCOMPARE(s.title, QStringLiteral("打开存档"));
@@ -312,11 +307,10 @@ void ArchiveWindowTest::openAsksBeforeReplacingUnsavedLines()
     QFETCH(bool, unsaved);
     QFETCH(int, answer);
     QFETCH(bool, opened);
-    CueRecorder cues;
-    TestFolder folder;
-    folder.write("Save00.txt", kSlot0);
-    folder.write("Save01.txt", kSlot1);
-    Form1 form(folder.path());
+    StartedForm app;
+    app.folder.write("Save00.txt", kSlot0);
+    app.folder.write("Save01.txt", kSlot1);
+    Form1& form = app.start();
     ModalWatcher modals{QMessageBox::StandardButton(answer)};
     if (unsaved)
         form.Text88->setCrlfText(form.Text88->crlfText() + QStringLiteral("\r\n09 "));
@@ -336,7 +330,7 @@ void ArchiveWindowTest::openAsksBeforeReplacingUnsavedLines()
     QCOMPARE(questions, unsaved ? QStringList{QStringLiteral(
                                       "当前彩票号码没有保存，打开存档01会替换掉它们，确定要打开吗？")}
                                 : QStringList());
-    QCOMPARE(cues.played.contains(cues::kUnsaved), unsaved);  // the caption's cue stays
+    QCOMPARE(app.cues.played.contains(cues::kUnsaved), unsaved);  // the caption's cue stays
     QCOMPARE(shownAfterClick, !opened);
     QCOMPARE(form.NowOpenFile, opened ? QStringLiteral("Save01.txt") : QStringLiteral("Save00.txt"));
     QCOMPARE(form.Text88->crlfText() == box, !opened);
@@ -352,26 +346,25 @@ void ArchiveWindowTest::refusedSlotIsReplacedOnlyWhenTheUserSaysSo_data()
 void ArchiveWindowTest::refusedSlotIsReplacedOnlyWhenTheUserSaysSo()
 {
     QFETCH(bool, yes);
-    CueRecorder cues;
-    TestFolder folder;
+    StartedForm app;
     const QByteArray binary("PK\x03\x04\x00\x00\x08\x00", 8);
-    QFile file(folder.filePath("Save00.txt"));
+    QFile file(app.folder.filePath("Save00.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(binary) == binary.size());
     file.close();
     ModalWatcher modals(yes ? QMessageBox::Yes : QMessageBox::No);
-    Form1 form(folder.path());
+    Form1& form = app.start();
     // The start-up says why the slot was not opened and leaves the box empty.
     QCOMPARE(modals.messages().size(), 1);
     QVERIFY2(modals.messages()[0].startsWith(QStringLiteral("错误提示：\r\n   存档00的数据文件没有打开：文件里有不是文字的字节")),
              qPrintable(modals.messages()[0]));
-    QVERIFY(modals.messages()[0].contains(QDir::toNativeSeparators(folder.filePath("Save00.txt"))));
+    QVERIFY(modals.messages()[0].contains(QDir::toNativeSeparators(app.folder.filePath("Save00.txt"))));
     QCOMPARE(form.Text88->crlfText(), QString(tickets::kMarker));
 
     modals.clear();
     form.Text88->setCrlfText(QStringLiteral("01 02 ←"));
     trigger(&form, QStringLiteral("savewrete"));
     QCOMPARE(modals.seen.front().title, QStringLiteral("存档没有打开"));
-    QFile saved(folder.filePath("Save00.txt"));
+    QFile saved(app.folder.filePath("Save00.txt"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), yes ? QByteArray("01 02 \r\n") : binary);
     QCOMPARE(form.isUnsaved(), !yes);

@@ -4,7 +4,6 @@
 #include "archive/date_time_text.h"
 #include "history/draw_history_window.h"
 #include "support/test_support.h"
-#include "tickets/ticket_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -54,8 +53,7 @@ private:
     // The window shown without modality, so that the watcher answers only what it shows.
     DrawHistory1* openWindow();
 
-    TestFolder* m_folder = nullptr;
-    CueRecorder* m_cues = nullptr;
+    std::unique_ptr<StartedForm> m_app;
     ModalWatcher* m_watcher = nullptr;
     Form1* m_form = nullptr;
 };
@@ -63,20 +61,15 @@ private:
 void DrawHistoryWindowTest::init()
 {
     archive::setClock([] { return QDateTime(QDate(2026, 12, 8), QTime(9, 5, 1)); });
-    m_folder = new TestFolder;
-    m_cues = new CueRecorder;
+    m_app = std::make_unique<StartedForm>();
     m_watcher = new ModalWatcher;
-    m_form = new Form1(m_folder->path());
-    m_form->show();
+    m_form = &m_app->start();
 }
 
 void DrawHistoryWindowTest::cleanup()
 {
-    m_form->SaveOK = tickets::removeMarkers(m_form->Text88->crlfText());
-    delete m_form;
+    m_app.reset();
     delete m_watcher;
-    delete m_cues;
-    delete m_folder;
     archive::setClock({});
 }
 
@@ -110,7 +103,7 @@ void DrawHistoryWindowTest::checksAreRememberedNewestFirst()
 void DrawHistoryWindowTest::failedHistoryWriteKeepsTheCheckAndTheSave()
 {
     Form1& f = *m_form;
-    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("draws.txt")));
+    QVERIFY(QDir(m_app->folder.path()).mkdir(QStringLiteral("draws.txt")));
     f.Text88->setCrlfText(kExampleBox);
     f.Text0->setText(kDraw1 + QLatin1Char(' '));
     f.Command1_Click();
@@ -118,13 +111,13 @@ void DrawHistoryWindowTest::failedHistoryWriteKeepsTheCheckAndTheSave()
     QCOMPARE(messages.size(), 2);
     QVERIFY(messages[0].startsWith(QStringLiteral("中奖提示：")));
     QVERIFY2(messages[1].contains(QStringLiteral("draws.txt")), qPrintable(messages[1]));
-    QVERIFY(m_folder->read(QStringLiteral("Save00.txt")).startsWith(QStringLiteral("01 02 03 04 10 11 07 ")));
+    QVERIFY(m_app->folder.read(QStringLiteral("Save00.txt")).startsWith(QStringLiteral("01 02 03 04 10 11 07 ")));
     QVERIFY(!f.isUnsaved());
 }
 
 void DrawHistoryWindowTest::useDrawFillsTheDrawLine()
 {
-    m_folder->write(QStringLiteral("draws.txt"), kHistory);
+    m_app->folder.write(QStringLiteral("draws.txt"), kHistory);
     Form1& f = *m_form;
     DrawHistory1* w = openWindow();
     tapRow(w->DrawList, 1);
@@ -136,7 +129,7 @@ void DrawHistoryWindowTest::useDrawFillsTheDrawLine()
 
 void DrawHistoryWindowTest::checkDrawsFillsTheGridAndChangesNothing()
 {
-    m_folder->write(QStringLiteral("draws.txt"), kHistory);
+    m_app->folder.write(QStringLiteral("draws.txt"), kHistory);
     Form1& f = *m_form;
     f.Text88->setCrlfText(kExampleBox);
     f.Text0->setText(QStringLiteral("20 21 "));
@@ -162,7 +155,7 @@ void DrawHistoryWindowTest::checkDrawsFillsTheGridAndChangesNothing()
     QCOMPARE(f.Text88->crlfText(), kExampleBox);
     QCOMPARE(f.Text0->text(), QStringLiteral("20 21 "));
     QCOMPARE(f.SaveOK, saveOK);
-    QVERIFY(!m_folder->exists(QStringLiteral("Save00.txt")));
+    QVERIFY(!m_app->folder.exists(QStringLiteral("Save00.txt")));
 }
 
 void DrawHistoryWindowTest::deleteDrawAsks_data()
@@ -177,7 +170,7 @@ void DrawHistoryWindowTest::deleteDrawAsks()
 {
     QFETCH(bool, yes);
     QFETCH(QStringList, left);
-    m_folder->write(QStringLiteral("draws.txt"), kHistory);
+    m_app->folder.write(QStringLiteral("draws.txt"), kHistory);
     DrawHistory1* w = openWindow();
     tapRow(w->DrawList, 0);
     m_watcher->answer = yes ? QMessageBox::Yes : QMessageBox::No;
@@ -186,7 +179,7 @@ void DrawHistoryWindowTest::deleteDrawAsks()
     QCOMPARE(m_watcher->seen[0].objectName, QStringLiteral("DeleteDrawQuestion"));
     QVERIFY(m_watcher->seen[0].text.contains(kDraw2));
     QCOMPARE(column(w->DrawList->model(), 0), left);
-    QCOMPARE(m_folder->read(QStringLiteral("draws.txt")).count(QStringLiteral("\r\n")), left.size());
+    QCOMPARE(m_app->folder.read(QStringLiteral("draws.txt")).count(QStringLiteral("\r\n")), left.size());
 }
 
 QTEST_MAIN(DrawHistoryWindowTest)

@@ -67,10 +67,9 @@ void HelpMenuTest::linkEntries()
     QFETCH(QString, entry);
     QFETCH(QString, address);
     QFETCH(QString, caption);
-    CueRecorder cues;
     LinkRecorder browser;
-    TestFolder folder;
-    Form1 form(folder.path());
+    StartedForm app;
+    Form1& form = app.start();
     ModalWatcher modals;
     use(form, entry);
     QCOMPARE(browser.opened, QStringList{address});
@@ -90,13 +89,12 @@ void HelpMenuTest::rulesTextIsReadAtEveryClick()
 {
     QFETCH(QString, first);
     QFETCH(QString, second);
-    CueRecorder cues;
-    TestFolder folder;
-    folder.write("low.txt", "36选7玩法：\r\nBR    旧规则\r\n");
-    Form1 form(folder.path());
+    StartedForm app;
+    app.folder.write("low.txt", "36选7玩法：\r\nBR    旧规则\r\n");
+    Form1& form = app.start();
     ModalWatcher modals;
     use(form, first);
-    folder.write("low.txt", "36选7玩法：BR    新规则\r\n");
+    app.folder.write("low.txt", "36选7玩法：BR    新规则\r\n");
     use(form, second);
     QCOMPARE(modals.messages(), (QStringList{"36选7玩法：\r\n\r\n    旧规则\r\n",
                                              "36选7玩法：\r\n    新规则\r\n"}));

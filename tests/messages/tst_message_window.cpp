@@ -68,9 +68,8 @@ void MessageWindowTest::dismissing()
 {
     QFETCH(QString, how);
     QFETCH(bool, unloads);
-    CueRecorder cues;
-    TestFolder folder;
-    Form1 form(folder.path());
+    StartedForm app;
+    Form1& form = app.start();
     ModalWatcher modals;
     modals.onNext([how](QWidget* w) {
         auto* window = static_cast<ShowText1*>(w);

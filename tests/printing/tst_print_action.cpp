@@ -76,9 +76,8 @@ void PrintActionTest::handsTheSheetOver()
 {
     QFETCH(bool, printerTookIt);
     QFETCH(QString, status);
-    CueRecorder cues;
-    TestFolder folder;
-    Form1 form(folder.path());
+    StartedForm app;
+    Form1& form = app.start();
     RecordingProcessor processor;
     processor.printerTookIt = printerTookIt;
     ModalWatcher watcher;
@@ -114,9 +113,8 @@ void PrintActionTest::outcomes()
     QFETCH(QString, box);
     QFETCH(bool, reported);
     QFETCH(bool, handedOver);
-    CueRecorder cues;
-    TestFolder folder;
-    Form1 form(folder.path());
+    StartedForm app;
+    Form1& form = app.start();
     RecordingProcessor processor;
     ModalWatcher watcher;
     form.Text88->setCrlfText(box);

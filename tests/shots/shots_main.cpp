@@ -21,8 +21,8 @@ int main(int argc, char* argv[])
     qtChinese::install();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
     QDir().mkpath(out);
-    CueRecorder silence;
-    TestFolder folder;
+    StartedForm started;
+    const TestFolder& folder = started.folder;
     folder.write(QStringLiteral("Save00.txt"),
                  QStringLiteral("05 08 09 15 17 25 32 \r\n01 07 14 25 29 31 32 \r\n"
                                 "01 18 24 25 26 28 29 \r\n"));
@@ -49,8 +49,7 @@ int main(int argc, char* argv[])
         open();
     };
 
-    Form1 form(folder.path());
-    form.show();
+    Form1& form = started.start();
     shootMainWindows(form, ctx);
     shootArchiveWindows(form, ctx);
     shootGeneratorWindows(form, ctx);
@@ -63,6 +62,5 @@ int main(int argc, char* argv[])
     shootHistoryWindows(form, ctx);
     shootRefusedSlot(form, ctx);
     shootTicketMarks(form, ctx);
-    form.SaveOK = form.Text88->crlfText();  // no exit question
     return 0;
 }
