@@ -10,6 +10,7 @@
 #include "messages/message_window.h"
 #include "messages/sound_cues.h"
 #include "messages/version.h"
+#include "printing/document_window.h"
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_text.h"
 #include "widgets/fonts.h"
@@ -493,9 +494,19 @@ bool Form1::confirmClose()
                     true);
 }
 
+bool Form1::closeOrderSheets()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* sheet = qobject_cast<DocumentWindow*>(w);
+        if (sheet && sheet->isVisible() && !sheet->close())
+            return false;
+    }
+    return true;
+}
+
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!confirmClose()) {
+    if (!confirmClose() || !closeOrderSheets()) {
         event->ignore();
         return;
     }

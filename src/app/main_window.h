@@ -173,6 +173,8 @@ private:
     void startUp();
     // Exit guard: true when the window may close.
     bool confirmClose();
+    // Closes the open order sheets; an edited one asks first. False when one stays open.
+    bool closeOrderSheets();
     // Locks the pressed number button until the timer ticks.
     void lockPadButton(int Index);
     // Puts a draw-line step into the draw line, its counter and the status line.

@@ -123,12 +123,12 @@ WriteResult writeTextFile(const QString& path, const QString& text)
     const QByteArray bytes = encoder.encode(text);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, QDir::toNativeSeparators(path) + QStringLiteral("：") + file.errorString()};
+        return {false, messages::pathText(path) + QStringLiteral("：") + file.errorString()};
     // The explicit flush matters: a buffered write that fails while commit() closes the
     // file (a full disk, a size limit) would otherwise still replace the old file with a
     // cut-off copy.
     if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return {false, QDir::toNativeSeparators(path) + QStringLiteral("：") + file.errorString()};
+        return {false, messages::pathText(path) + QStringLiteral("：") + file.errorString()};
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "history/draw_history.h"
 
 #include "archive/archive_files.h"
+#include "messages/message_text.h"
 #include "tickets/ticket_text.h"
 
 #include <QDateTime>
@@ -13,6 +14,16 @@ namespace history {
 namespace {
 
 const QString kDateTimeFormat = QStringLiteral("yyyy/M/d H:mm:ss");
+
+// Lines read from the file, each shown in a message exactly as it stands.
+QStringList shownLines(const QStringList& lines)
+{
+    QStringList shown;
+    shown.reserve(lines.size());
+    for (const QString& line : lines)
+        shown.append(messages::asWritten(line));
+    return shown;
+}
 
 // The draw in a text of exactly seven single-space-separated fields.
 std::optional<Draw> drawOfFields(const QString& text)
@@ -152,7 +163,7 @@ LoadResult loadHistory(const QString& folder)
     const std::optional<QString> text = archive::readTextFile(path);
     if (!text) {
         out.ok = false;
-        out.error = QDir::toNativeSeparators(path) + QStringLiteral("：无法读取");
+        out.error = messages::pathText(path) + QStringLiteral("：无法读取");
         return out;
     }
     out.history = parseHistory(archive::textLines(*text));
@@ -186,9 +197,9 @@ QString unreadableLinesMessage(const QString& folder, const History& history)
     if (lines.isEmpty())
         return QString();
     QString text = QStringLiteral("错误提示：BR   开奖记录文件 ")
-                   + QDir::toNativeSeparators(historyPath(folder))
+                   + messages::pathText(historyPath(folder))
                    + QStringLiteral(" 有%1行无法识别，已跳过并原样保留：BR   ").arg(lines.size())
-                   + lines.mid(0, kShown).join(QStringLiteral("BR   "));
+                   + shownLines(lines.mid(0, kShown)).join(QStringLiteral("BR   "));
     if (lines.size() > kShown)
         text += QStringLiteral("BR   ……");
     return text;

@@ -6,20 +6,41 @@
 
 namespace messages {
 
+namespace {
+
+// Fences text put in with asWritten(): it stands around the text and between the letters
+// of each "BR" in it, so that no "BR" forms inside it or across its edges. A character
+// of the private use area, which no message of ours contains; the conversion drops it.
+constexpr QChar kAsWrittenMark(0xE000);
+
+}  // namespace
+
 QString brToLineBreaks(QString text)
 {
-    return text.replace(QStringLiteral("BR"), tickets::kCrLf);
+    text.replace(QStringLiteral("BR"), tickets::kCrLf);
+    return text.remove(kAsWrittenMark);
+}
+
+QString asWritten(const QString& text)
+{
+    QString fenced = text;
+    fenced.replace(QStringLiteral("BR"), QStringLiteral("B") + kAsWrittenMark + QStringLiteral("R"));
+    return kAsWrittenMark + fenced + kAsWrittenMark;
+}
+
+QString pathText(const QString& path)
+{
+    return asWritten(QDir::toNativeSeparators(path));
 }
 
 QString shownPath(const QString& folder, const QString& fileName)
 {
-    return QDir::toNativeSeparators(QDir(folder).filePath(fileName));
+    return pathText(QDir(folder).filePath(fileName));
 }
 
 QString writableFolderAdvice(const QString& dataFolder)
 {
-    return QStringLiteral("请检查文件夹 ") + QDir::toNativeSeparators(dataFolder)
-           + QStringLiteral(" 是否可写、磁盘是否已满。");
+    return QStringLiteral("请检查文件夹 ") + pathText(dataFolder) + QStringLiteral(" 是否可写、磁盘是否已满。");
 }
 
 QString usageText(const QString& dataFolder)

@@ -5,8 +5,16 @@
 
 namespace messages {
 
-// Every "BR" (capital letters only) becomes CR LF.
+// Every "BR" (capital letters only) becomes CR LF, except inside text that was put in
+// with asWritten().
 QString brToLineBreaks(QString text);
+
+// A piece of a message that is shown exactly as it stands (a path, a line read from a
+// file): a "BR" in it stays two letters instead of becoming a line break.
+QString asWritten(const QString& text);
+
+// A path as the user reads it in a message: native separators, shown as written.
+QString pathText(const QString& path);
 
 // The usage text of the message window, naming the default data file in the
 // data folder (shown with the platform's separators).

@@ -29,6 +29,10 @@ void MessageWindowTest::breaks_data()
                                          << "注意：\r\n    请您点击底下的数字按钮输入！";
     QTest::newRow("empty line") << "aBRBRb" << "a\r\n\r\nb";
     QTest::newRow("lower case stays text") << "a br Br b" << "a br Br b";
+    // A path or a line read from a file keeps its own "BR"s, also at its edges.
+    QTest::newRow("path with BR") << "文件 " + messages::pathText("/home/BRUCE/BBRR/Save00.txt") + "BR   x"
+                                  << "文件 " + QDir::toNativeSeparators("/home/BRUCE/BBRR/Save00.txt") + "\r\n   x";
+    QTest::newRow("BR across the edges") << "aB" + messages::asWritten("RbB") + "Rc" << "aBRbBRc";
 }
 
 void MessageWindowTest::breaks()

@@ -1,6 +1,7 @@
 // The document window: one per hand-over, the sheet's face and size, the print request's
 // log line, a PDF whose text and columns come back whole, a zoom that leaves the print
 // alone, the preview, and the question before an edited sheet is closed.
+#include "app/main_window.h"
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"
 #include "printing/word_processor.h"
@@ -306,21 +307,29 @@ void DocumentWindowTest::previewShowsThePages()
 
 void DocumentWindowTest::closingAnEditedSheetAsks_data()
 {
+    QTest::addColumn<bool>("byMainWindow");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("as printed") << "" << int(QMessageBox::No) << false << true;
-    QTest::newRow("edited, No") << "13800138000" << int(QMessageBox::No) << true << false;
-    QTest::newRow("edited, Yes") << "13800138000" << int(QMessageBox::Yes) << true << true;
+    for (const bool byMain : {false, true}) {
+        const char* how = byMain ? "main window closed, " : "sheet closed, ";
+        QTest::addRow("%sas printed", how) << byMain << "" << int(QMessageBox::No) << false << true;
+        QTest::addRow("%sedited, No", how) << byMain << "13800138000" << int(QMessageBox::No) << true << false;
+        QTest::addRow("%sedited, Yes", how) << byMain << "13800138000" << int(QMessageBox::Yes) << true << true;
+    }
 }
 
 void DocumentWindowTest::closingAnEditedSheetAsks()
 {
+    QFETCH(bool, byMainWindow);
     QFETCH(QString, typed);
     QFETCH(int, answer);
     QFETCH(bool, asked);
     QFETCH(bool, closed);
+    StartedForm started;
+    if (byMainWindow)
+        started.start();
     const auto window = windowWith(twelveLineDocument());
     window->show();
     QTest::keyClicks(window->DocumentText, typed);
@@ -334,11 +343,16 @@ void DocumentWindowTest::closingAnEditedSheetAsks()
             box->button(QMessageBox::StandardButton(answer))->click();
         });
 
-    window->close();
+    if (byMainWindow)
+        started.form().close();
+    else
+        window->close();
 
     QCOMPARE(watcher.seen.size(), size_t(asked ? 1 : 0));
     QCOMPARE(noIsDefault, asked);
     QCOMPARE(window->isVisible(), !closed);
+    if (byMainWindow)
+        QCOMPARE(started.form().isVisible(), !closed);
     QCOMPARE(window->documentText(), text);
 }
 
