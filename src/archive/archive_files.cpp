@@ -222,11 +222,10 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
 
 QStringList removeInterruptedSaves(const QString& folder)
 {
-    // The random part has a capital letter after its first character and a small one,
-    // which a name a person gives ("backup", "Backup", "copy01") rarely has.
-    static const QRegularExpression interrupted(QStringLiteral(
-        "^(Save0[0-5]|t[0-5])\\.txt\\.[A-Za-z0-9](?=[A-Za-z0-9]*[A-Z])(?=[A-Za-z0-9]*[a-z])"
-        "[A-Za-z0-9]{5}$"));
+    // The atomic save names its finished copy after the file it replaces, a point and six
+    // random ASCII letters, before it moves the copy into place.
+    static const QRegularExpression interrupted(QRegularExpression::anchoredPattern(
+        QStringLiteral("(Save0[0-5]|t[0-5]|draws)\\.txt\\.[A-Za-z]{6}")));
     QDir dir(folder);
     QStringList removed;
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))

@@ -81,9 +81,11 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
                     const QString& dateTime);
 
 // Removes what a save killed between naming its finished copy and moving it into place
-// leaves beside the slots: a slot or time file name followed by "." and six random
-// letters and digits, the way the atomic save names its copy ("Save00.txt.oyEtft").
-// Other files, such as a user's "Save00.txt.Backup", are kept. Returns the names removed.
+// leaves beside the data files: a slot, time or history file name followed by "." and
+// exactly six ASCII letters, the way the atomic save names its copy ("Save00.txt.oyEtft",
+// "t2.txt.abcdef"). Any other name is kept ("Save00.txt.bak", "Save00.txt.old",
+// "Save00.txt.copy01"); a name of that exact form is the save's, whoever made it.
+// Returns the names removed.
 QStringList removeInterruptedSaves(const QString& folder);
 
 // "彩票数据已保存 (03存档)".

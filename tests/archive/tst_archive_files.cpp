@@ -34,6 +34,7 @@ private slots:
     void loadedFiles_data();
     void loadedFiles();
     void missingFilesReadAsEmpty();
+    void interruptedSavesAreRemoved_data();
     void interruptedSavesAreRemoved();
     void malformedFiles_data();
     void malformedFiles();
@@ -131,20 +132,35 @@ void ArchiveFilesTest::missingFilesReadAsEmpty()
     QVERIFY(!readLowText(dir.path()));
 }
 
+void ArchiveFilesTest::interruptedSavesAreRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("slot copy, mixed case") << "Save00.txt.oyEtft" << true;
+    QTest::newRow("slot copy, small letters") << "Save05.txt.abcdef" << true;
+    QTest::newRow("time copy, capitals") << "t5.txt.NKAJOH" << true;
+    QTest::newRow("history copy") << "draws.txt.qBxJSo" << true;
+    QTest::newRow("the slot itself") << "Save00.txt" << false;
+    QTest::newRow("user's .bak") << "Save00.txt.bak" << false;
+    QTest::newRow("user's .old") << "Save00.txt.old" << false;
+    QTest::newRow("seven letters") << "Save00.txt.backups" << false;
+    QTest::newRow("a digit") << "Save00.txt.copy01" << false;
+    QTest::newRow("not a letter") << "Save00.txt.oyEt-t" << false;
+    QTest::newRow("no seventh slot") << "Save06.txt.oyEtft" << false;
+    QTest::newRow("rules file") << "low.txt.oyEtft" << false;
+    QTest::newRow("line end after the name") << "Save00.txt.oyEtft\n" << false;
+}
+
 void ArchiveFilesTest::interruptedSavesAreRemoved()
 {
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
     QTemporaryDir dir;
-    const QStringList left{"Save00.txt.oyEtft", "t5.txt.nKAJOh"};
-    const QStringList kept{"Save00.txt", "Save00.txt.backup", "Save00.txt.Backup", "Save06.txt.oyEtft",
-                           "Save00.txt.oyEtft7", "low.txt.oyEtft", "draws.txt.oyEtft"};
-    for (const QString& name : left + kept)
-        writeBytes(dir.filePath(name), "01 \r\n");
-    QCOMPARE(removeInterruptedSaves(dir.path()), left);
-    QStringList remaining = QDir(dir.path()).entryList(QDir::Files);
-    QStringList expected = kept;
-    remaining.sort();
-    expected.sort();
-    QCOMPARE(remaining, expected);
+    writeBytes(dir.filePath(name), "01 \r\n");
+    writeBytes(dir.filePath("Save01.txt"), "01 \r\n");
+    QCOMPARE(removeInterruptedSaves(dir.path()), removed ? QStringList{name} : QStringList());
+    QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
+    QVERIFY(QFile::exists(dir.filePath("Save01.txt")));
 }
 
 // A ticket line repeated until the file has `bytes` bytes, with or without line ends.
