@@ -67,6 +67,8 @@ protected:
 private:
     int widgetLength() const;
     void replaceTail(int widgetFrom, const QString& widgetText);
+    // Edits only the lines that differ; false (nothing done) when too much differs.
+    bool editChangedLines(const QString& oldWidgetText, const QString& widgetText);
 
     bool m_locked = true;
     bool m_ownEdit = false;
