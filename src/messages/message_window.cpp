@@ -93,7 +93,7 @@ void ShowText1::useDocument(QTextDocument* document, bool keepScroll)
     const QPointer<QTextDocument> old = Text1->document();
     document->setParent(Text1);
     Text1->setDocument(document);  // deletes the widget's own first document
-    retireDocument(old);
+    delete old;
     Text1->verticalScrollBar()->setValue(top);
 }
 

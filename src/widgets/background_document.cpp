@@ -3,15 +3,10 @@
 #include <QMutex>
 #include <QPointer>
 #include <QPlainTextDocumentLayout>
-#include <QTextBlock>
 #include <QTextDocument>
-#include <QTextLayout>
 #include <QThread>
 
 namespace {
-
-// Below this many blocks a document is deleted at once: a worker would cost more.
-constexpr int kRetireAtOnceBlocks = 2000;
 
 // A thread that runs `work` once started and deletes itself when done.
 QThread* detachedThread(std::function<void()> work)
@@ -21,31 +16,29 @@ QThread* detachedThread(std::function<void()> work)
     return thread;
 }
 
+// The text's blocks without a document layout: a document layout lays out (shapes) text
+// as it changes, which must happen on the thread that paints it, since font engines
+// belong to the thread that loaded them.
+QTextDocument* unlaidDocument(const QString& widgetText, const QFont& font)
+{
+    auto* document = new QTextDocument;
+    document->setUndoRedoEnabled(false);
+    document->setDefaultFont(font);
+    document->setPlainText(widgetText);
+    return document;
+}
+
+QTextDocument* withPlainLayout(QTextDocument* document)
+{
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+    return document;
+}
+
 }  // namespace
 
 QTextDocument* makePlainDocument(const QString& widgetText, const QFont& font)
 {
-    auto* document = new QTextDocument;
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-    document->setUndoRedoEnabled(false);
-    document->setDefaultFont(font);
-    document->setPlainText(widgetText);
-    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next())
-        block.layout();
-    return document;
-}
-
-void retireDocument(QTextDocument* document)
-{
-    if (!document)
-        return;
-    if (document->blockCount() < kRetireAtOnceBlocks) {
-        delete document;
-        return;
-    }
-    document->setParent(nullptr);
-    document->moveToThread(nullptr);  // no thread's events reach it any more
-    detachedThread([document] { delete document; })->start();
+    return withPlainLayout(unlaidDocument(widgetText, font));
 }
 
 struct BackgroundDocument::State {
@@ -61,7 +54,7 @@ BackgroundDocument::BackgroundDocument(std::function<QString()> makeText, const 
 {
     QThread* home = QThread::currentThread();
     m_state->thread = detachedThread([state = m_state, makeText = std::move(makeText), font, home] {
-        QTextDocument* document = makePlainDocument(makeText(), font);
+        QTextDocument* document = unlaidDocument(makeText(), font);
         QMutexLocker lock(&state->mutex);
         if (state->abandoned) {
             delete document;
@@ -78,9 +71,7 @@ BackgroundDocument::~BackgroundDocument()
 {
     QMutexLocker lock(&m_state->mutex);
     m_state->abandoned = true;
-    QTextDocument* unused = std::exchange(m_state->document, nullptr);
-    lock.unlock();
-    retireDocument(unused);
+    delete std::exchange(m_state->document, nullptr);
 }
 
 bool BackgroundDocument::waitForDocument(int ms)
@@ -99,5 +90,6 @@ bool BackgroundDocument::waitForDocument(int ms)
 QTextDocument* BackgroundDocument::takeDocument()
 {
     QMutexLocker lock(&m_state->mutex);
-    return std::exchange(m_state->document, nullptr);
+    QTextDocument* document = std::exchange(m_state->document, nullptr);
+    return document ? withPlainLayout(document) : nullptr;
 }

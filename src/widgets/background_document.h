@@ -35,10 +35,5 @@ private:
     std::shared_ptr<State> m_state;
 };
 
-// A plain-text document for a QPlainTextEdit, with the layout object of every block made
-// already, so that the widget adopting it does not make them one by one. It lives in the
-// calling thread.
+// A plain-text document for a QPlainTextEdit, living in the calling thread.
 QTextDocument* makePlainDocument(const QString& widgetText, const QFont& font);
-
-// Deletes a document that is no longer shown; a large one is deleted on a worker thread.
-void retireDocument(QTextDocument* document);
