@@ -1,5 +1,6 @@
 #include "widgets/widgets.h"
 
+#include "widgets/background_document.h"
 #include "widgets/fonts.h"
 #include "widgets/line_edits.h"
 
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
@@ -139,10 +141,30 @@ TicketBox::TicketBox(QWidget* parent) : QPlainTextEdit(parent)
 {
     setUndoRedoEnabled(false);
     setLocked(true);
+    watchDocument();
+}
+
+void TicketBox::watchDocument()
+{
     connect(document(), &QTextDocument::contentsChange, this, [this] {
         if (!m_ownEdit)
             m_cacheValid = false;
     });
+}
+
+void TicketBox::adoptDocument(QTextDocument* document, const QString& crlfText)
+{
+    const QPointer<QTextDocument> old = this->document();
+    document->setParent(this);
+    if (document->defaultFont() != font())
+        document->setDefaultFont(font());
+    setDocument(document);  // deletes the box's own first document
+    delete old;
+    watchDocument();
+    setUndoRedoEnabled(!m_locked);
+    m_cache = crlfText;
+    m_cacheValid = true;
+    emit documentReplaced();
 }
 
 const QString& TicketBox::crlfText() const
