@@ -150,6 +150,7 @@ int main(int argc, char* argv[])
         form.Command1_Click();
         QApplication::processEvents();
     }, [&] {
+        waitForWholeReport(form);
         form.Text88->setCrlfText(full);
         form.Text0->setText(draw);
         QApplication::processEvents();
