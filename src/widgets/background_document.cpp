@@ -1,20 +1,11 @@
 #include "widgets/background_document.h"
 
 #include <QMutex>
-#include <QPointer>
 #include <QPlainTextDocumentLayout>
 #include <QTextDocument>
 #include <QThread>
 
 namespace {
-
-// A thread that runs `work` once started and deletes itself when done.
-QThread* detachedThread(std::function<void()> work)
-{
-    QThread* thread = QThread::create(std::move(work));
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    return thread;
-}
 
 // The text's blocks without a document layout: a document layout lays out (shapes) text
 // as it changes, which must happen on the thread that paints it, since font engines
@@ -45,7 +36,6 @@ struct BackgroundDocument::State {
     QMutex mutex;
     bool abandoned = false;
     QTextDocument* document = nullptr;  // in the starting thread once set
-    QPointer<QThread> thread;  // null once the finished thread deleted itself
 };
 
 BackgroundDocument::BackgroundDocument(std::function<QString()> makeText, const QFont& font,
@@ -53,7 +43,7 @@ BackgroundDocument::BackgroundDocument(std::function<QString()> makeText, const 
     : QObject(parent), m_state(std::make_shared<State>())
 {
     QThread* home = QThread::currentThread();
-    m_state->thread = detachedThread([state = m_state, makeText = std::move(makeText), font, home] {
+    m_thread = QThread::create([state = m_state, makeText = std::move(makeText), font, home] {
         QTextDocument* document = unlaidDocument(makeText(), font);
         QMutexLocker lock(&state->mutex);
         if (state->abandoned) {
@@ -63,26 +53,27 @@ BackgroundDocument::BackgroundDocument(std::function<QString()> makeText, const 
         document->moveToThread(home);
         state->document = document;
     });
-    connect(m_state->thread, &QThread::finished, this, &BackgroundDocument::ready);
-    m_state->thread->start();
+    connect(m_thread, &QThread::finished, this, &BackgroundDocument::ready);
+    m_thread->start();
 }
 
 BackgroundDocument::~BackgroundDocument()
 {
-    QMutexLocker lock(&m_state->mutex);
-    m_state->abandoned = true;
-    delete std::exchange(m_state->document, nullptr);
+    {
+        QMutexLocker lock(&m_state->mutex);
+        m_state->abandoned = true;
+        delete std::exchange(m_state->document, nullptr);
+    }
+    // A finished thread goes now; a running one is left to end on its own and then
+    // deleted by the event loop.
+    connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
+    if (m_thread->wait(QDeadlineTimer(0)))
+        delete m_thread;
 }
 
 bool BackgroundDocument::waitForDocument(int ms)
 {
-    {
-        QMutexLocker lock(&m_state->mutex);
-        if (m_state->document)
-            return true;
-    }
-    if (m_state->thread)
-        m_state->thread->wait(QDeadlineTimer(ms));
+    m_thread->wait(QDeadlineTimer(ms));
     QMutexLocker lock(&m_state->mutex);
     return m_state->document != nullptr;
 }

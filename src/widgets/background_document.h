@@ -9,6 +9,7 @@
 #include <memory>
 
 class QTextDocument;
+class QThread;
 
 class BackgroundDocument : public QObject {
     Q_OBJECT
@@ -32,7 +33,8 @@ signals:
 
 private:
     struct State;
-    std::shared_ptr<State> m_state;
+    std::shared_ptr<State> m_state;  // shared with the worker, which may outlive this
+    QThread* m_thread = nullptr;
 };
 
 // A plain-text document for a QPlainTextEdit, living in the calling thread.
