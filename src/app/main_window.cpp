@@ -3,6 +3,7 @@
 #include "archive/archive_files.h"
 #include "archive/archive_window.h"
 #include "archive/date_time_text.h"
+#include "archive/slot_preload.h"
 #include "editing/count_dialog.h"
 #include "editing/row_editor_window.h"
 #include "generator/generator_window.h"
@@ -53,6 +54,11 @@ void setTextColor(QWidget* widget, const QColor& color)
     widget->setPalette(palette);
 }
 
+QFont ticketBoxFont()
+{
+    return fonts::font(fonts::kHei, 21.75, true);
+}
+
 // The height at which the ticket box shows `lines` whole lines and its scroll bar.
 int ticketBoxHeightFor(const QPlainTextEdit* box, int lines)
 {
@@ -72,6 +78,9 @@ Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_folders(folders)
 {
     fonts::installSubstitutions();
+    // Slot 0 is read on a worker thread while the controls are built (start-up step 4 takes it).
+    m_slotPreload = std::make_unique<SlotPreload>(dataFolder(), QStringLiteral("Save00.txt"),
+                                                  ticketBoxFont());
     setObjectName(QStringLiteral("Form1"));
     buildControls();
     buildMenus();
@@ -115,7 +124,7 @@ void Form1::buildControls()
 
     Text88 = new TicketBox(central);
     Text88->setObjectName(QStringLiteral("Text88"));
-    Text88->setFont(fonts::font(fonts::kHei, 21.75, true));
+    Text88->setFont(ticketBoxFont());
     Text88->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text88->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text88->setMinimumHeight(std::max(fonts::px(150), ticketBoxHeightFor(Text88, 3)));
@@ -344,9 +353,17 @@ void Form1::LoadAll()
 {
     Addtime3 = archive::readTimeText(dataFolder(), archive::timeFileNameFor(NowOpenFile));
     showDataTime();
-    const archive::SlotLoad load = archive::loadSlotData(dataFolder(), NowOpenFile);
+    std::optional<SlotPreload::Slot> preloaded;
+    if (m_slotPreload) {
+        preloaded = m_slotPreload->take(dataFolder(), NowOpenFile);
+        m_slotPreload.reset();
+    }
+    const archive::SlotLoad load =
+        preloaded ? preloaded->load : archive::loadSlotData(dataFolder(), NowOpenFile);
     refusedSlotFile = load.refused() ? NowOpenFile : QString();
     AllNum3 = load.slot.text;
+    if (preloaded)
+        Text88->adoptDocument(preloaded->document, AllNum3);
     // A file without a complete line leaves the count of the last line as it was.
     setTickets(AllNum3, load.slot.lastLineCount.value_or(NowIsJi), load.slot.lineCount);
     AllNum3.clear();

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -27,6 +28,7 @@ class Load2;
 class AutoCode1;
 class editX1;
 class editLV;
+class SlotPreload;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -183,6 +185,7 @@ private:
     bool replacingRefusedSlotAgreed();
 
     archive::AppFolders m_folders;
+    std::unique_ptr<SlotPreload> m_slotPreload;  // slot 0 until the start-up has taken it
     QPointer<ShowText1> m_showText1;
     QPointer<Load2> m_load2;
     QPointer<AutoCode1> m_autoCode1;

@@ -110,9 +110,21 @@ std::optional<QString> readTextFile(const QString& path)
 
 QStringList textLines(const QString& text)
 {
-    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-    QStringList lines = text.split(lineEnd);
-    if (!lines.isEmpty() && lines.last().isEmpty())
+    // CR LF, a lone CR and a lone LF each end a line.
+    QStringList lines;
+    const qsizetype n = text.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
+            ++i;
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    if (lines.last().isEmpty())
         lines.removeLast();
     return lines;
 }
@@ -138,17 +150,22 @@ SlotText parseDataFileLines(const QStringList& lines)
     using tickets::removeMarkers;
     SlotText out;
     QString joined;
-    QString last;
+    qsizetype length = 0;
+    for (const QString& s : lines)
+        length += s.size() + 3;
+    joined.reserve(length);
     qint64 count = 0;
     for (const QString& s : lines) {
         if (!s.isEmpty()) {
-            if (count > 0)
-                joined += QStringLiteral(" ") + tickets::kCrLf;
+            if (count > 0) {
+                joined += QLatin1Char(' ');
+                joined += tickets::kCrLf;
+            }
             joined += s;
             ++count;
         }
-        last = s + QLatin1Char(' ');
     }
+    QString last = lines.isEmpty() ? QString() : lines.last() + QLatin1Char(' ');
     out.lineCount = tickets::clampToInt16(count);
     out.text = removeMarkers(collapseSpaces(joined, 1));
     last = removeMarkers(collapseSpaces(last, 4));

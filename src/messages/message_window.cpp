@@ -1,13 +1,36 @@
 #include "messages/message_window.h"
 
 #include "messages/message_text.h"
+#include "widgets/background_document.h"
 #include "widgets/fonts.h"
 
 #include <QDir>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
+
+namespace {
+
+// Lines a text shows at once; the first screen of the window holds far fewer.
+constexpr int kLinesAtOnce = 1000;
+
+// The length of the first `lines` lines of a "\n" text (its whole length when shorter).
+qsizetype lengthOfLines(const QString& text, int lines)
+{
+    qsizetype end = -1;
+    for (int i = 0; i < lines; ++i) {
+        end = text.indexOf(QLatin1Char('\n'), end + 1);
+        if (end < 0)
+            return text.size();
+    }
+    return end;
+}
+
+}  // namespace
 
 ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWindow(parent)
 {
@@ -31,13 +54,47 @@ ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWind
     Text1->setPlainText(toWidgetText(readme1));
 }
 
+ShowText1::~ShowText1() = default;
+
 void ShowText1::ShowTextWord(QString& TextWrod1)
 {
     if (TextWrod1.isEmpty())
         return;
     TextWrod1 = messages::brToLineBreaks(TextWrod1);
-    Text1->setPlainText(toWidgetText(TextWrod1));
+    setShownText(toWidgetText(TextWrod1));
     exec();
+}
+
+void ShowText1::setShownText(const QString& widgetText)
+{
+    m_wholeText.reset();  // a text still being built is not wanted any more
+    const qsizetype head = lengthOfLines(widgetText, kLinesAtOnce);
+    useDocument(makePlainDocument(widgetText.left(head), Text1->font()), false);
+    if (head == widgetText.size())
+        return;
+    m_wholeText = std::make_unique<BackgroundDocument>([widgetText] { return widgetText; },
+                                                       Text1->font());
+    connect(m_wholeText.get(), &BackgroundDocument::ready, this, &ShowText1::useWholeText);
+}
+
+void ShowText1::useWholeText()
+{
+    if (!m_wholeText)
+        return;
+    QTextDocument* whole = m_wholeText->takeDocument();
+    m_wholeText.reset();
+    if (whole)
+        useDocument(whole, true);
+}
+
+void ShowText1::useDocument(QTextDocument* document, bool keepScroll)
+{
+    const int top = keepScroll ? Text1->verticalScrollBar()->value() : 0;
+    const QPointer<QTextDocument> old = Text1->document();
+    document->setParent(Text1);
+    Text1->setDocument(document);  // deletes the widget's own first document
+    delete old;
+    Text1->verticalScrollBar()->setValue(top);
 }
 
 void ShowText1::showCurrent()

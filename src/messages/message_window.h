@@ -5,18 +5,26 @@
 
 #include "widgets/widgets.h"
 
+#include <memory>
+
 class QPlainTextEdit;
+class QTextDocument;
+class BackgroundDocument;
 
 class ShowText1 : public SecondaryWindow {
     Q_OBJECT
 public:
     explicit ShowText1(const QString& dataFolder, QWidget* parent = nullptr);
+    ~ShowText1() override;
 
     // Shows the message modally; on return TextWrod1 holds the converted text.
     // An empty message is not shown.
     void ShowTextWord(QString& TextWrod1);
     // Shows the window modally with whatever text it holds.
     void showCurrent();
+
+    // Text1 holds the whole of the last text (a long one follows its first lines shortly).
+    bool holdsWholeText() const { return !m_wholeText; }
 
     QPlainTextEdit* Text1 = nullptr;
     QString readme1;
@@ -28,4 +36,12 @@ protected:
 private:
     // Space and Esc hide the window wherever the focus is.
     bool hidesOnKey(QKeyEvent* event);
+    // Puts a text ("\n" between lines) into Text1. A long one shows its first lines at
+    // once; the whole text follows from a worker thread a moment later.
+    void setShownText(const QString& widgetText);
+    // Makes `document` Text1's document, at the top or where the old one was scrolled to.
+    void useDocument(QTextDocument* document, bool keepScroll);
+    void useWholeText();
+
+    std::unique_ptr<BackgroundDocument> m_wholeText;  // the long text still being built
 };

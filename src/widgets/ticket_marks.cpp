@@ -73,12 +73,21 @@ TicketMarks::TicketMarks(TicketBox* box) : QWidget(box), m_box(box)
     connect(box, &QPlainTextEdit::updateRequest, this, &TicketMarks::followBox);
     connect(box->verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { placeSelections(false); });
-    connect(box->document(), &QTextDocument::contentsChange, this,
+    watchDocument();
+    connect(box, &TicketBox::documentReplaced, this, [this] {
+        clearMarks();
+        watchDocument();
+    });
+    updateWidth();
+}
+
+void TicketMarks::watchDocument()
+{
+    connect(m_box->document(), &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) {
                 if (!m_marks.empty() && !isMarkerAdded(position, removed, added))
                     clearMarks();
             });
-    updateWidth();
 }
 
 bool TicketMarks::isMarkerAdded(int position, int removed, int added) const

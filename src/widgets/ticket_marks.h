@@ -41,6 +41,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Clears the marks when the box's document changes.
+    void watchDocument();
     // The change only put the input marker into the text.
     bool isMarkerAdded(int position, int removed, int added) const;
     void updateWidth();

@@ -1,12 +1,15 @@
 #include "widgets/widgets.h"
 
+#include "widgets/background_document.h"
 #include "widgets/fonts.h"
+#include "widgets/line_edits.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
@@ -157,10 +160,30 @@ TicketBox::TicketBox(QWidget* parent) : QPlainTextEdit(parent)
 {
     setUndoRedoEnabled(false);
     setLocked(true);
+    watchDocument();
+}
+
+void TicketBox::watchDocument()
+{
     connect(document(), &QTextDocument::contentsChange, this, [this] {
         if (!m_ownEdit)
             m_cacheValid = false;
     });
+}
+
+void TicketBox::adoptDocument(QTextDocument* document, const QString& crlfText)
+{
+    const QPointer<QTextDocument> old = this->document();
+    document->setParent(this);
+    if (document->defaultFont() != font())
+        document->setDefaultFont(font());
+    setDocument(document);  // deletes the box's own first document
+    delete old;
+    watchDocument();
+    setUndoRedoEnabled(!m_locked);
+    m_cache = crlfText;
+    m_cacheValid = true;
+    emit documentReplaced();
 }
 
 const QString& TicketBox::crlfText() const
@@ -190,6 +213,29 @@ void TicketBox::replaceTail(int widgetFrom, const QString& widgetText)
     m_ownEdit = false;
 }
 
+bool TicketBox::editChangedLines(const QString& oldWidgetText, const QString& widgetText)
+{
+    // Past a quarter of the text changed, building every line anew is the cheaper way.
+    const std::optional<std::vector<lines::TextEdit>> edits =
+        lines::lineEdits(oldWidgetText, widgetText, widgetText.size() / 4);
+    if (!edits)
+        return false;
+    m_ownEdit = true;
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();  // one change for the layout and the listeners
+    for (const lines::TextEdit& edit : *edits) {
+        cursor.setPosition(int(edit.position));
+        cursor.setPosition(int(edit.position + edit.removed), QTextCursor::KeepAnchor);
+        if (edit.inserted.isEmpty())
+            cursor.removeSelectedText();
+        else
+            cursor.insertText(edit.inserted);
+    }
+    cursor.endEditBlock();
+    m_ownEdit = false;
+    return true;
+}
+
 void TicketBox::setCrlfText(const QString& text)
 {
     const QString& old = crlfText();
@@ -201,13 +247,16 @@ void TicketBox::setCrlfText(const QString& text)
         --prefix;
     if (prefix == old.size() && prefix == text.size())
         return;
-    // When most of a large text changes, one full replacement is cheaper than a tail edit.
+    // When most of a large text changes, edits of the lines that changed, or one full
+    // replacement, are cheaper than a tail edit.
     if (prefix <= old.size() / 2 && text.size() > 4096) {
         bool wasCrLf = true;
         const QString widgetText = toWidgetText(text, &wasCrLf);
-        m_ownEdit = true;
-        setPlainText(widgetText);
-        m_ownEdit = false;
+        if (!editChangedLines(toWidgetText(old), widgetText)) {
+            m_ownEdit = true;
+            setPlainText(widgetText);
+            m_ownEdit = false;
+        }
         m_cache = wasCrLf ? text : fromWidgetText(widgetText);
         m_cacheValid = true;
         return;

@@ -45,6 +45,9 @@ public:
     void setCrlfText(const QString& text);
     // Appends to the end of the text.
     void appendCrlf(const QString& tail);
+    // Shows `document` (made for a QPlainTextEdit, holding `crlfText` in widget form)
+    // instead of the current one, which is deleted.
+    void adoptDocument(QTextDocument* document, const QString& crlfText);
 
     // The caret at (CR LF text length − k), clamped to the text; k counts CR LF as two.
     void setCaretFromEnd(int k);
@@ -61,6 +64,8 @@ signals:
     void clicked();
     void doubleClicked();
     void keyDown(int key);
+    // The box shows another document object (its text may be the same).
+    void documentReplaced();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -68,8 +73,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // Follows changes of the document that are not the box's own edits.
+    void watchDocument();
     int widgetLength() const;
     void replaceTail(int widgetFrom, const QString& widgetText);
+    // Edits only the lines that differ; false (nothing done) when too much differs.
+    bool editChangedLines(const QString& oldWidgetText, const QString& widgetText);
 
     bool m_locked = true;
     bool m_ownEdit = false;

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTest>
 
 class MessageWindowTest : public QObject {
@@ -19,6 +21,7 @@ private slots:
     void dismissing_data();
     void dismissing();
     void missingSoundFolderIsIgnored();
+    void longTextArrivesWhole();
 };
 
 void MessageWindowTest::breaks_data()
@@ -103,6 +106,26 @@ void MessageWindowTest::missingSoundFolderIsIgnored()
 {
     TestFolder folder;  // no sound/ inside
     cues::play(folder.path(), cues::kWelcome);  // the system player: nothing to play, no error
+}
+
+void MessageWindowTest::longTextArrivesWhole()
+{
+    CueRecorder cues;
+    TestFolder folder;
+    Form1 form(folder.path());
+    ModalWatcher modals;
+    modals.onNext([](QWidget* w) { w->hide(); });
+    QString message = QStringLiteral("中奖提示：");
+    for (int row = 1; row <= 5000; ++row)
+        message += QStringLiteral("BR行%1").arg(row);
+    form.showMessage(message);
+    ShowText1& window = form.messageWindow();
+    QTRY_VERIFY_WITH_TIMEOUT(window.holdsWholeText(), 20000);
+    QCOMPARE(window.Text1->toPlainText(), messages::brToLineBreaks(message).replace("\r\n", "\n"));
+    QScrollBar* bar = window.Text1->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    const QPoint bottomLeft(4, window.Text1->viewport()->height() - 4);
+    QCOMPARE(window.Text1->cursorForPosition(bottomLeft).block().text(), QStringLiteral("行5000"));
 }
 
 QTEST_MAIN(MessageWindowTest)
