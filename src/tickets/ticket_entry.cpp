@@ -30,6 +30,23 @@ TicketEntry clearedTickets()
     return {QString(), 0, 0, QStringLiteral("彩票数据已清除")};
 }
 
+// A generation and a reformat end the text with a line break after its last line. The
+// delete cuts from that line, as from a keyed one: otherwise it takes the break instead
+// of the number and leaves the number before it without its space. The two spaces a
+// check leaves before each break are cut as they stand.
+QString withoutClosingBreak(const QString& text)
+{
+    QString body = text;
+    const bool marker = body.endsWith(kMarker);
+    if (marker)
+        body.chop(1);
+    static const QString checkedLineEnd = QStringLiteral("  ") + kCrLf;
+    if (!body.endsWith(kCrLf) || body.endsWith(checkedLineEnd))
+        return text;
+    body.chop(kCrLf.size());
+    return marker ? body + kMarker : body;
+}
+
 }  // namespace
 
 TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 lines, int number)
@@ -71,7 +88,7 @@ TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 
 {
     if (text.size() < 3)
         return clearedTickets();
-    TicketEntry out{text, minusOne(numbersInLine), lines, QString()};
+    TicketEntry out{withoutClosingBreak(text), minusOne(numbersInLine), lines, QString()};
     out.status = QStringLiteral("删除") + n(out.lines) + QStringLiteral("行第") + n(out.numbersInLine + 1)
                  + QStringLiteral("个号码 ..");
     // A text shorter than four characters loses all of it.
