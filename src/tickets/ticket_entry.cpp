@@ -30,21 +30,21 @@ TicketEntry clearedTickets()
     return {QString(), 0, 0, QStringLiteral("彩票数据已清除")};
 }
 
-// A generation and a reformat end the text with a line break after its last line. The
-// delete cuts from that line, as from a keyed one: otherwise it takes the break instead
-// of the number and leaves the number before it without its space. The two spaces a
-// check leaves before each break are cut as they stand.
+// A generation and a reformat end the text with a line break after its last line, with
+// or without the marker after it. The delete cuts from that line as from a keyed one, the
+// marker standing where the break was: otherwise it takes the break instead of the number
+// and leaves the number before it without its space. The two spaces a check leaves
+// before each break are cut as they stand.
 QString withoutClosingBreak(const QString& text)
 {
     QString body = text;
-    const bool marker = body.endsWith(kMarker);
-    if (marker)
+    if (body.endsWith(kMarker))
         body.chop(1);
     static const QString checkedLineEnd = QStringLiteral("  ") + kCrLf;
     if (!body.endsWith(kCrLf) || body.endsWith(checkedLineEnd))
         return text;
     body.chop(kCrLf.size());
-    return marker ? body + kMarker : body;
+    return body + kMarker;
 }
 
 }  // namespace
