@@ -30,20 +30,23 @@ TicketEntry clearedTickets()
     return {QString(), 0, 0, QStringLiteral("彩票数据已清除")};
 }
 
-// A generation and a reformat end the text with a line break after its last line, with
-// or without the marker after it. The delete cuts from that line as from a keyed one, the
-// marker standing where the break was: otherwise it takes the break instead of the number
-// and leaves the number before it without its space. The two spaces a check leaves
-// before each break are cut as they stand.
-QString withoutClosingBreak(const QString& text)
+// The text a delete cuts: the four characters it takes are a number, its space and the
+// marker. A text without the marker (a slot just opened, a single line just checked) gets
+// it at its end first, and so does one with a closing line break after its last line (a
+// generation, a reformat), the marker taking the break's place; the prize mark is display
+// only. Without this the delete takes the break or the mark instead of the number, or
+// leaves the number before it without its space for the next one to fuse with. The two
+// spaces and the break a check of several lines leaves after each line are cut as they stand.
+QString deletableText(const QString& text)
 {
-    QString body = text;
+    QString body = QString(text).remove(kPrizeMark);
     if (body.endsWith(kMarker))
         body.chop(1);
     static const QString checkedLineEnd = QStringLiteral("  ") + kCrLf;
-    if (!body.endsWith(kCrLf) || body.endsWith(checkedLineEnd))
+    if (body.endsWith(checkedLineEnd))
         return text;
-    body.chop(kCrLf.size());
+    if (body.endsWith(kCrLf))
+        body.chop(kCrLf.size());
     return body + kMarker;
 }
 
@@ -88,7 +91,7 @@ TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 
 {
     if (text.size() < 3)
         return clearedTickets();
-    TicketEntry out{withoutClosingBreak(text), minusOne(numbersInLine), lines, QString()};
+    TicketEntry out{deletableText(text), minusOne(numbersInLine), lines, QString()};
     out.status = QStringLiteral("删除") + n(out.lines) + QStringLiteral("行第") + n(out.numbersInLine + 1)
                  + QStringLiteral("个号码 ..");
     // A text shorter than four characters loses all of it.
