@@ -47,6 +47,9 @@ QString deletableText(const QString& text)
         return text;
     if (body.endsWith(kCrLf))
         body.chop(kCrLf.size());
+    // A last number without its space (a slot file written by hand) is cut like one with it.
+    if (!body.isEmpty() && !body.endsWith(QLatin1Char(' ')))
+        body += QLatin1Char(' ');
     return body + kMarker;
 }
 

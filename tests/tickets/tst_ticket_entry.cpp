@@ -89,6 +89,9 @@ void TicketEntryTest::ticketDeletes_data()
                                                 << QStringLiteral("删除2行第7个号码 ..");
     QTest::newRow("winning single line just checked") << kFull + " 已中奖" << 7 << 1 << line("01 02 03 04 05 06") + "←"
                                                       << 6 << 1 << QStringLiteral("删除1行第7个号码 ..");
+    QTest::newRow("last number without its space") << kFull + "\r\n08 09 10 11 12 13 14←" << 7 << 2
+                                                   << kFull + "\r\n" + line("08 09 10 11 12 13") + "←" << 6 << 2
+                                                   << QStringLiteral("删除2行第7个号码 ..");
     QTest::newRow("three characters left by a check") << QStringLiteral("01 ") << 1 << 1 << QString() << 0 << 0
                                                       << QStringLiteral("彩票数据已清除");
     QTest::newRow("fewer than three characters") << QStringLiteral("0←") << 1 << 1 << QString() << 0 << 0
