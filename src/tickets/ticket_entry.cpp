@@ -75,6 +75,9 @@ TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 l
         out.text += nn + QLatin1Char(' ');
     } else if (out.numbersInLine >= 2 && out.numbersInLine <= kNumbersPerLine) {
         out.status = ticketStatus(nn, out.numbersInLine, out.lines);
+        // A last number without its space (a slot file written by hand) must not join the new one.
+        if (!out.text.isEmpty() && !out.text.endsWith(QLatin1Char(' ')) && !out.text.endsWith(kCrLf))
+            out.text += QLatin1Char(' ');
         out.text += nn + QLatin1Char(' ');
     } else if (out.numbersInLine > kNumbersPerLine) {
         out.lines = plusOne(out.lines);

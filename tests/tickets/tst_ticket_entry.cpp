@@ -44,6 +44,8 @@ void TicketEntryTest::ticketPresses_data()
                                   << QStringLiteral("01 (第1/共7个  第1行)") << 1;
     QTest::newRow("seventh number") << line("01 02 03 04 05 06") << 6 << 1 << kFull + "←" << 7 << 1
                                     << QStringLiteral("07 (第7/共7个  第1行)") << 7;
+    QTest::newRow("last number without its space") << "01 02" << 2 << 1 << line("01 02 03") + "←" << 3 << 1
+                                                   << QStringLiteral("03 (第3/共7个  第1行)") << 3;
     QTest::newRow("after seven a new line") << kFull << 7 << 1 << kFull + "\r\n08 ←" << 1 << 2
                                             << QStringLiteral("08 (第1/共7个  第2行)") << 8;
     QTest::newRow("a double break becomes one") << kFull + "\r\n" << 7 << 1 << kFull + "\r\n08 ←" << 1 << 2
