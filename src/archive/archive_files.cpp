@@ -39,11 +39,8 @@ QString filePath(const QString& folder, const QString& fileName)
     return QDir(folder).filePath(fileName);
 }
 
-namespace {
-
-// Decodes bytes in the system's encoding; bytes that do not decode cleanly were
-// most likely written on a Chinese Windows system, so they are read as GB18030.
-// std::nullopt when neither decodes them cleanly.
+// Bytes that do not decode cleanly in the system's encoding were most likely written on
+// a Chinese Windows system, so they are read as GB18030.
 std::optional<QString> decodeTextStrictly(const QByteArray& bytes)
 {
     QStringDecoder system(QStringConverter::System);
@@ -59,7 +56,10 @@ std::optional<QString> decodeTextStrictly(const QByteArray& bytes)
     return std::nullopt;
 }
 
-// As above, but text that decodes in neither keeps the system decoding's replacements.
+namespace {
+
+// As decodeTextStrictly, but text that decodes in neither keeps the system decoding's
+// replacements.
 QString decodeText(const QByteArray& bytes)
 {
     if (std::optional<QString> text = decodeTextStrictly(bytes))

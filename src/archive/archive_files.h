@@ -21,6 +21,10 @@ QString filePath(const QString& folder, const QString& fileName);
 // A file's text; a missing or unreadable file gives std::nullopt.
 std::optional<QString> readTextFile(const QString& path);
 
+// Bytes decoded in the system's encoding, else as GB18030; std::nullopt when neither
+// decodes them cleanly (text read that way could not be written back unchanged).
+std::optional<QString> decodeTextStrictly(const QByteArray& bytes);
+
 // The lines of a text as a line-by-line reader sees them: a final line end ends
 // the last line and does not start another one.
 QStringList textLines(const QString& text);

@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -160,10 +161,18 @@ LoadResult loadHistory(const QString& folder)
     const QString path = historyPath(folder);
     if (!QFileInfo::exists(path))
         return out;
-    const std::optional<QString> text = archive::readTextFile(path);
-    if (!text) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
         out.ok = false;
         out.error = messages::pathText(path) + QStringLiteral("：无法读取");
+        return out;
+    }
+    // Text decoded with replacements would lose the bytes of the lines kept as they stand
+    // at the next rewrite: such a file is refused like one that cannot be read.
+    const std::optional<QString> text = archive::decodeTextStrictly(file.readAll());
+    if (!text) {
+        out.ok = false;
+        out.error = messages::pathText(path) + QStringLiteral("：文字编码无法识别");
         return out;
     }
     out.history = parseHistory(archive::textLines(*text));

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -433,6 +434,15 @@ void DocumentWindow::chooseAndExportPdf()
         QStringLiteral("PDF 文件 (*.pdf)"));
     if (path.isEmpty())
         return;
-    exportPdf(path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ? path
-                                                                          : path + QStringLiteral(".pdf"));
+    const QString pdf = path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                            ? path
+                            : path + QStringLiteral(".pdf");
+    // The dialog asked about the name as typed; the suffix may name another file that exists.
+    if (pdf != path && QFileInfo::exists(pdf)
+        && !askYesNo(this, QStringLiteral("ReplacePdf"), QStringLiteral("导出PDF"),
+                     QStringLiteral("文件“") + QDir::toNativeSeparators(pdf)
+                         + QStringLiteral("”已经存在，要替换它吗？"),
+                     false))
+        return;
+    exportPdf(pdf);
 }

@@ -30,6 +30,29 @@ TicketEntry clearedTickets()
     return {QString(), 0, 0, QStringLiteral("彩票数据已清除")};
 }
 
+// The text a delete cuts: the four characters it takes are a number, its space and the
+// marker. A text without the marker (a slot just opened, a single line just checked) gets
+// it at its end first, and so does one with a closing line break after its last line (a
+// generation, a reformat), the marker taking the break's place; the prize mark is display
+// only. Without this the delete takes the break or the mark instead of the number, or
+// leaves the number before it without its space for the next one to fuse with. The two
+// spaces and the break a check of several lines leaves after each line are cut as they stand.
+QString deletableText(const QString& text)
+{
+    QString body = QString(text).remove(kPrizeMark);
+    if (body.endsWith(kMarker))
+        body.chop(1);
+    static const QString checkedLineEnd = QStringLiteral("  ") + kCrLf;
+    if (body.endsWith(checkedLineEnd))
+        return text;
+    if (body.endsWith(kCrLf))
+        body.chop(kCrLf.size());
+    // A last number without its space (a slot file written by hand) is cut like one with it.
+    if (!body.isEmpty() && !body.endsWith(QLatin1Char(' ')))
+        body += QLatin1Char(' ');
+    return body + kMarker;
+}
+
 }  // namespace
 
 TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 lines, int number)
@@ -52,6 +75,9 @@ TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 l
         out.text += nn + QLatin1Char(' ');
     } else if (out.numbersInLine >= 2 && out.numbersInLine <= kNumbersPerLine) {
         out.status = ticketStatus(nn, out.numbersInLine, out.lines);
+        // A last number without its space (a slot file written by hand) must not join the new one.
+        if (!out.text.isEmpty() && !out.text.endsWith(QLatin1Char(' ')) && !out.text.endsWith(kCrLf))
+            out.text += QLatin1Char(' ');
         out.text += nn + QLatin1Char(' ');
     } else if (out.numbersInLine > kNumbersPerLine) {
         out.lines = plusOne(out.lines);
@@ -71,7 +97,7 @@ TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 
 {
     if (text.size() < 3)
         return clearedTickets();
-    TicketEntry out{text, minusOne(numbersInLine), lines, QString()};
+    TicketEntry out{deletableText(text), minusOne(numbersInLine), lines, QString()};
     out.status = QStringLiteral("删除") + n(out.lines) + QStringLiteral("行第") + n(out.numbersInLine + 1)
                  + QStringLiteral("个号码 ..");
     // A text shorter than four characters loses all of it.

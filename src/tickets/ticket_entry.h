@@ -28,9 +28,10 @@ struct DrawEntry {
 // the line counter is at its top no new line is started.
 TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 lines, int number);
 
-// The delete in the ticket box. `text` is the box's text as it stands: the marker, when
-// there is one, is among the four characters a delete cuts (a number, its space and the
-// marker), so that a text without it, as a prize check leaves it, loses its line end.
+// The delete in the ticket box. `text` is the box's text as it stands: the marker is
+// among the four characters a delete cuts (a number, its space and the marker); a text
+// without it gets it at its end first. The line ends a check of several lines leaves
+// (two spaces and the break) are cut as they stand.
 TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 lines);
 
 // Number `number` pressed into the draw line; the eighth number starts a new draw.

@@ -3,6 +3,8 @@
 #include "history/draw_history.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +36,7 @@ private slots:
     void remember_data();
     void remember();
     void keepsTheNewestThousand();
+    void unreadableFileIsNeverOverwritten_data();
     void unreadableFileIsNeverOverwritten();
 };
 
@@ -154,14 +157,36 @@ void DrawHistoryTest::keepsTheNewestThousand()
     QCOMPARE(lines.last(), QStringLiteral("20 21 22 23 24 25 26 ") + kDate);
 }
 
+void DrawHistoryTest::unreadableFileIsNeverOverwritten_data()
+{
+    QTest::addColumn<QByteArray>("bytes");  // empty: a folder stands where the file should be
+    QTest::newRow("folder") << QByteArray();
+    // Rewriting decoded text would turn these bytes into replacement characters.
+    QTest::newRow("bytes in no known encoding")
+        << QByteArray("01 02 03 04 05 06 07 2026/12/7 20:15:03\r\n\xff\xfe\r\n");
+}
+
 void DrawHistoryTest::unreadableFileIsNeverOverwritten()
 {
+    QFETCH(QByteArray, bytes);
     QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(kHistoryFileName));  // exists, cannot be read as a file
-    const StoreResult result = rememberDrawLine(dir.path(), QStringLiteral("01 02 03 04 05 06 07 "), kDate);
+    const QString path = dir.filePath(kHistoryFileName);
+    if (bytes.isEmpty()) {
+        QVERIFY(QDir(dir.path()).mkdir(kHistoryFileName));
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const StoreResult result = rememberDrawLine(dir.path(), QStringLiteral("08 09 10 11 12 13 14 "), kDate);
     QVERIFY(!result.ok);
     QVERIFY2(result.error.contains(kHistoryFileName), qPrintable(result.error));
-    QVERIFY(QFileInfo(dir.filePath(kHistoryFileName)).isDir());
+    QFile file(path);
+    QCOMPARE(QFileInfo(path).isDir(), bytes.isEmpty());
+    if (!bytes.isEmpty()) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
 }
 
 QTEST_APPLESS_MAIN(DrawHistoryTest)

@@ -10,7 +10,9 @@
 #include "widgets/fonts.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -141,6 +143,8 @@ private slots:
     void pdfKeepsTheText();
     void pdfColumnsLineUp();
     void unwritablePdfIsReported();
+    void pdfNeverReplacesAFileUnasked_data();
+    void pdfNeverReplacesAFileUnasked();
     void zoomChangesOnlyTheScreen_data();
     void zoomChangesOnlyTheScreen();
     void previewShowsThePages();
@@ -244,6 +248,42 @@ void DocumentWindowTest::unwritablePdfIsReported()
     QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     QVERIFY(!window->exportPdf(QStringLiteral("/nonexistent-folder/sheet.pdf")));
     QVERIFY(window->statusText->text().startsWith(QStringLiteral("PDF文件未能写入")));
+}
+
+void DocumentWindowTest::pdfNeverReplacesAFileUnasked_data()
+{
+    // The name typed into the file dialog; the file "old.pdf" already exists.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("no suffix, No keeps it") << "old" << int(QMessageBox::No) << false;
+    QTest::newRow("no suffix, Yes replaces it") << "old" << int(QMessageBox::Yes) << true;
+}
+
+void DocumentWindowTest::pdfNeverReplacesAFileUnasked()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("old.pdf"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept") == 4);
+    file.close();
+    const auto window = windowWith(twelveLineDocument());
+    ModalWatcher watcher{QMessageBox::StandardButton(answer)};
+    watcher.onNext([&](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        QVERIFY(dialog);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(QDir(dir.path()).filePath(typed));
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept(), as its button
+    });
+    click(child(window.get(), QStringLiteral("ExportPdfButton")));
+    QCOMPARE(watcher.seen.size(), size_t(2));  // the file dialog, then the question
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll() != "kept", replaced);
 }
 
 void DocumentWindowTest::zoomChangesOnlyTheScreen_data()

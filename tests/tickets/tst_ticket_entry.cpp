@@ -44,6 +44,8 @@ void TicketEntryTest::ticketPresses_data()
                                   << QStringLiteral("01 (第1/共7个  第1行)") << 1;
     QTest::newRow("seventh number") << line("01 02 03 04 05 06") << 6 << 1 << kFull + "←" << 7 << 1
                                     << QStringLiteral("07 (第7/共7个  第1行)") << 7;
+    QTest::newRow("last number without its space") << "01 02" << 2 << 1 << line("01 02 03") + "←" << 3 << 1
+                                                   << QStringLiteral("03 (第3/共7个  第1行)") << 3;
     QTest::newRow("after seven a new line") << kFull << 7 << 1 << kFull + "\r\n08 ←" << 1 << 2
                                             << QStringLiteral("08 (第1/共7个  第2行)") << 8;
     QTest::newRow("a double break becomes one") << kFull + "\r\n" << 7 << 1 << kFull + "\r\n08 ←" << 1 << 2
@@ -80,6 +82,18 @@ void TicketEntryTest::ticketDeletes_data()
                                      << QStringLiteral("彩票数据已清除");
     QTest::newRow("right after a check") << kFull + " \r\n" << 7 << 1 << QStringLiteral("01 02 03 04 05 06 07←")
                                          << 6 << 1 << QStringLiteral("删除1行第7个号码 ..");
+    QTest::newRow("line break after a generated line") << kFull + "\r\n←" << 7 << 1 << line("01 02 03 04 05 06") + "←"
+                                                       << 6 << 1 << QStringLiteral("删除1行第7个号码 ..");
+    QTest::newRow("line break after a generated line, no marker") << kFull + "\r\n" << 7 << 1 << line("01 02 03 04 05 06") + "←"
+                                                                 << 6 << 1 << QStringLiteral("删除1行第7个号码 ..");
+    QTest::newRow("slot just opened, no marker") << kFull + "\r\n" + line("08 09 10 11 12 13 14") << 7 << 2
+                                                << kFull + "\r\n" + line("08 09 10 11 12 13") + "←" << 6 << 2
+                                                << QStringLiteral("删除2行第7个号码 ..");
+    QTest::newRow("winning single line just checked") << kFull + " 已中奖" << 7 << 1 << line("01 02 03 04 05 06") + "←"
+                                                      << 6 << 1 << QStringLiteral("删除1行第7个号码 ..");
+    QTest::newRow("last number without its space") << kFull + "\r\n08 09 10 11 12 13 14←" << 7 << 2
+                                                   << kFull + "\r\n" + line("08 09 10 11 12 13") + "←" << 6 << 2
+                                                   << QStringLiteral("删除2行第7个号码 ..");
     QTest::newRow("three characters left by a check") << QStringLiteral("01 ") << 1 << 1 << QString() << 0 << 0
                                                       << QStringLiteral("彩票数据已清除");
     QTest::newRow("fewer than three characters") << QStringLiteral("0←") << 1 << 1 << QString() << 0 << 0
