@@ -3,6 +3,8 @@
 #include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
 
+#include <QVarLengthArray>
+
 #include <algorithm>
 
 namespace editing {
@@ -12,28 +14,32 @@ namespace {
 using tickets::kNumbersPerLine;
 const QString kRepairedNumber = QStringLiteral("18 ");
 
-QString deletedLineEntry(qint64 row, const QString& line)
+QString deletedLineEntry(qint64 row, QStringView line)
 {
-    return QStringLiteral("BRBR") + QString::number(row)
-           + QStringLiteral("行有错误，每行应该7个数字，每个数字两位，该行已被自动删除。BR") + line;
+    QString entry = QStringLiteral("BRBR") + QString::number(row)
+                    + QStringLiteral("行有错误，每行应该7个数字，每个数字两位，该行已被自动删除。BR");
+    entry += line;
+    return entry;
 }
 
-QString rangeErrorEntry(qint64 row, int position, const QString& line)
+QString rangeErrorEntry(qint64 row, int position, QStringView line)
 {
-    return QStringLiteral("BRBR") + QString::number(row) + QStringLiteral("行的第")
-           + QString::number(position)
-           + QStringLiteral("位有错，须在 1-36 的范围，重置为18。BR ") + line;
+    QString entry = QStringLiteral("BRBR") + QString::number(row) + QStringLiteral("行的第")
+                    + QString::number(position) + QStringLiteral("位有错，须在 1-36 的范围，重置为18。BR ");
+    entry += line;
+    return entry;
 }
 
-QString formatErrorEntry(qint64 row, int position, const QString& line)
+QString formatErrorEntry(qint64 row, int position, QStringView line)
 {
-    return QStringLiteral("BRBR") + QString::number(row) + QStringLiteral("行的第")
-           + QString::number(position)
-           + QStringLiteral("位有错，格式是1个两位数字，然后空一格，这个数字自动重置为 18 。BR ")
-           + line;
+    QString entry = QStringLiteral("BRBR") + QString::number(row) + QStringLiteral("行的第")
+                    + QString::number(position)
+                    + QStringLiteral("位有错，格式是1个两位数字，然后空一格，这个数字自动重置为 18 。BR ");
+    entry += line;
+    return entry;
 }
 
-bool inNumberRange(const QString& field)
+bool inNumberRange(QStringView field)
 {
     qint16 value = 0;
     return tickets::toInt16Rounded(field, &value) && value >= 1 && value <= tickets::kHighestNumber;
@@ -55,11 +61,12 @@ bool isSeparator(QChar c)
     }
 }
 
-// The numbers of a line: a run of separators stands between two numbers, separators at
-// either end count for nothing, and a single digit 1..9 is written with its leading zero.
-QStringList lineNumbers(QStringView line)
+// The numbers of a line, as views into it: a run of separators stands between two numbers,
+// separators at either end count for nothing.
+using LineNumbers = QVarLengthArray<QStringView, 16>;
+LineNumbers lineNumbers(QStringView line)
 {
-    QStringList numbers;
+    LineNumbers numbers;
     qsizetype i = 0;
     const qsizetype n = line.size();
     while (i < n) {
@@ -70,39 +77,49 @@ QStringList lineNumbers(QStringView line)
             ++i;
         if (i == start)
             break;
-        QString number = line.mid(start, i - start).toString();
-        if (number.size() == 1 && number[0] >= QLatin1Char('1') && number[0] <= QLatin1Char('9'))
-            number.prepend(QLatin1Char('0'));
-        numbers += number;
+        numbers.append(line.mid(start, i - start));
     }
     return numbers;
 }
 
-// A number the reformat keeps as it stands.
-bool isGoodNumber(const QString& field)
+// A single digit 1..9 is written with its leading zero.
+bool needsLeadingZero(QStringView number)
 {
-    return tickets::isNumberField(field) && inNumberRange(field);
+    return number.size() == 1 && number[0] >= QLatin1Char('1') && number[0] <= QLatin1Char('9');
+}
+
+void appendNumber(QString& out, QStringView number)
+{
+    if (needsLeadingZero(number))
+        out += QLatin1Char('0');
+    out += number;
+}
+
+// A number the reformat keeps as it stands (with its leading zero, "01" … "09" are good).
+bool isGoodNumber(QStringView number)
+{
+    return needsLeadingZero(number) || (tickets::isNumberField(number) && inNumberRange(number));
 }
 
 // Rebuilds one line from its first seven numbers, or returns false when it has fewer.
-bool rebuildLine(qint64 row, const QString& line, QString& out, QString& report)
+bool rebuildLine(qint64 row, QStringView line, const LineNumbers& fields, QString& out,
+                 QString& report)
 {
-    const QStringList fields = lineNumbers(line);
     if (fields.size() < kNumbersPerLine) {
         report += deletedLineEntry(row, line);
         return false;
     }
     for (int i = 0; i < kNumbersPerLine; ++i) {
-        const QString& field = fields[i];
-        if (!tickets::isNumberField(field)) {
+        const QStringView field = fields[i];
+        if (isGoodNumber(field)) {
+            appendNumber(out, field);
+            out += QLatin1Char(' ');
+        } else if (!tickets::isNumberField(field)) {
             report += formatErrorEntry(row, i + 1, line);
             out += kRepairedNumber;
-        } else if (!inNumberRange(field)) {
+        } else {
             report += rangeErrorEntry(row, i + 1, line);
             out += kRepairedNumber;
-        } else {
-            out += field;
-            out += QLatin1Char(' ');
         }
     }
     out += tickets::kCrLf;
@@ -114,9 +131,16 @@ bool rebuildLine(qint64 row, const QString& line, QString& out, QString& report)
 // and the last number always gets its space, so that the next keyed number cannot join it.
 QString tidySingleLine(const QString& text)
 {
-    const QStringList numbers = lineNumbers(text);
-    if (!numbers.isEmpty() && std::all_of(numbers.cbegin(), numbers.cend(), isGoodNumber))
-        return numbers.join(QLatin1Char(' ')) + QLatin1Char(' ');
+    const LineNumbers numbers = lineNumbers(text);
+    if (!numbers.isEmpty() && std::all_of(numbers.cbegin(), numbers.cend(), isGoodNumber)) {
+        QString out;
+        out.reserve(numbers.size() * 3);
+        for (const QStringView number : numbers) {
+            appendNumber(out, number);
+            out += QLatin1Char(' ');
+        }
+        return out;
+    }
     if (!text.isEmpty() && !text.endsWith(QLatin1Char(' ')))
         return text + QLatin1Char(' ');
     return text;
@@ -135,18 +159,19 @@ ReformatResult reformat(const QString& boxText)
     result.validated = true;
     result.text.reserve(text.size() + text.size() / 8);
 
-    const QStringList elements = tickets::splitLines(text);
+    const QList<QStringView> elements = QStringView(text).split(tickets::kCrLf);
     qint64 kept = 0;
     for (qsizetype i = 0; i < elements.size(); ++i) {
-        QString line = elements[i];
+        QStringView line = elements[i];
         // One space just before a line break belongs to the break, as in a canonical line.
         const bool endedByBreak = i + 1 < elements.size();
         if (endedByBreak && line.endsWith(QLatin1Char(' ')))
             line.chop(1);
         // Empty and blank lines carry no numbers: they go without a word.
-        if (lineNumbers(line).isEmpty())
+        const LineNumbers numbers = lineNumbers(line);
+        if (numbers.isEmpty())
             continue;
-        if (rebuildLine(i + 1, line, result.text, result.report))
+        if (rebuildLine(i + 1, line, numbers, result.text, result.report))
             ++kept;
     }
     result.keptLines = tickets::clampToInt16(kept);

@@ -98,7 +98,7 @@ bool isNumberField(QStringView field)
     return (digit(field[0]) && digit(field[1])) || isNumeric(field);
 }
 
-bool toInt16Rounded(const QString& text, qint16* value)
+bool toInt16Rounded(QStringView text, qint16* value)
 {
     if (!isNumeric(text))
         return false;

@@ -44,7 +44,7 @@ bool isNumberField(QStringView field);
 
 // The integer value of a numeric field, rounded half to even (2.5 → 2, 3.5 → 4).
 // Returns false when the text is not numeric or the value leaves the 16-bit range.
-bool toInt16Rounded(const QString& text, qint16* value);
+bool toInt16Rounded(QStringView text, qint16* value);
 
 // Two decimal digits with a leading "0" below 10: 7 → "07", 36 → "36".
 QString numberText(int value);
