@@ -44,12 +44,16 @@ QString emptyCell(int n)
 // The line as it goes into its cell: whitespace at its end is reduced to the one space
 // that follows every number, so a line that picked up a second trailing space (the prize
 // check leaves one) or lost its last one keeps the box's columns in line.
-QString cellLine(const QString& piece)
+QString cellLine(QStringView piece)
 {
-    int end = piece.size();
+    qsizetype end = piece.size();
     while (end > 0 && piece.at(end - 1) == QLatin1Char(' '))
         --end;
-    return piece.left(end) + QLatin1Char(' ');
+    QString line;
+    line.reserve(end + 1);
+    line += piece.left(end);
+    line += QLatin1Char(' ');
+    return line;
 }
 
 // One item of the sheet body: a row of two cells, or the footer of a block of ten.
@@ -139,19 +143,22 @@ private:
 };
 
 // The report entries of a piece of at least seven fields; empty when it is good.
-QString fieldErrors(int n, const QStringList& fields, const QString& piece)
+QString fieldErrors(int n, const tickets::LineFields& fields, QStringView piece)
 {
     QString entries;
     for (int p = 1; p <= kNumbersPerLine; ++p) {
-        const QString& field = fields.at(p - 1);
+        const QStringView field = fields.field[p - 1];
         if (tickets::isNumberField(field)) {
-            if (field.toDouble() > kHighestNumber)
+            if (field.toDouble() > kHighestNumber) {
                 entries += QStringLiteral("BRBR") + QString::number(n) + QStringLiteral("行的第")
-                         + QString::number(p) + QStringLiteral("位有错误，不能大于36 BR") + piece;
+                         + QString::number(p) + QStringLiteral("位有错误，不能大于36 BR");
+                entries += piece;
+            }
         } else {
             entries += QStringLiteral("BRBR") + QString::number(n) + QStringLiteral("行的第")
                      + QString::number(p)
-                     + QStringLiteral("位有错误，格式是1个两位数字，然后空一格BR ") + piece;
+                     + QStringLiteral("位有错误，格式是1个两位数字，然后空一格BR ");
+            entries += piece;
         }
     }
     return entries;
@@ -172,16 +179,17 @@ OrderSheet layOutSheet(const QString& ticketText)
     SheetBody body;
     qint64 accepted = 0;
     int group = 1;
-    const QStringList pieces = tickets::splitLines(text);
+    const QList<QStringView> pieces = QStringView(text).split(tickets::kCrLf);
     for (int i = 0; i < pieces.size(); ++i) {
         const int n = i + 1;
-        const QString& piece = pieces.at(i);
+        const QStringView piece = pieces.at(i);
         if (piece.isEmpty())
             continue;
-        const QStringList fields = tickets::splitFields(piece);
-        if (fields.size() < kNumbersPerLine) {
+        const tickets::LineFields fields(piece);
+        if (fields.count < kNumbersPerLine) {
             sheet.errorReport += QStringLiteral("BRBR") + QString::number(n)
-                               + QStringLiteral("行错误，应该有7个两位的数字。 BR") + piece;
+                               + QStringLiteral("行错误，应该有7个两位的数字。 BR");
+            sheet.errorReport += piece;
             continue;
         }
         const QString errors = fieldErrors(n, fields, piece);
