@@ -38,11 +38,13 @@ ReplaceOutcome replaceByRow(const QString& boxText, const RowEditorFields& field
         out.message = kFailed + QStringLiteral("程序找不到换行符，") + kSameOrder;
         return out;
     }
-    QStringList lines = tickets::splitLines(out.text);
+    const QStringView text(out.text);
+    const qsizetype lineCount = text.count(tickets::kCrLf) + 1;
     // Every line before a break can be named; so can the last line when it is complete
     // (a loaded or keyed text has no break after it). A half-keyed last line stays as it is.
-    const bool lastComplete = tickets::LineFields(tickets::removeMarkers(lines.last())).complete();
-    const qsizetype reachable = lines.size() - (lastComplete ? 0 : 1);
+    const QString lastLine = text.mid(text.lastIndexOf(tickets::kCrLf) + 2).toString();
+    const bool lastComplete = tickets::LineFields(tickets::removeMarkers(lastLine)).complete();
+    const qsizetype reachable = lineCount - (lastComplete ? 0 : 1);
     // More digits than any text has lines can only name a row beyond the end.
     const qint64 row = fields.row.size() <= 9 ? fields.row.toLongLong() : reachable + 1;
     if (row < 1 || row > reachable) {
@@ -51,17 +53,19 @@ ReplaceOutcome replaceByRow(const QString& boxText, const RowEditorFields& field
                       + kSameOrder;
         return out;
     }
-    QString& line = lines[row - 1];
-    if (line.isEmpty()) {
+    qsizetype start = 0;
+    for (qint64 r = 1; r < row; ++r)
+        start = text.indexOf(tickets::kCrLf, start) + 2;
+    const qsizetype end = row < lineCount ? text.indexOf(tickets::kCrLf, start) : text.size();
+    if (end == start) {
         out.message = kFailed + QStringLiteral("第") + fields.row
                       + QStringLiteral("行是空行，没有可替换的数据。请确认行数，"
                                        "或者填写该行原来的数据直接替换。");
         return out;
     }
     // Only the named row changes: an equal line elsewhere may be a correct copy.
-    const QString old = line.left(kLineKeyLength);
-    line = fields.newLine.left(kLineKeyLength) + line.mid(old.size());
-    out.text = lines.join(tickets::kCrLf);
+    const QString old = out.text.mid(start, std::min<qsizetype>(end - start, kLineKeyLength));
+    out.text.replace(start, old.size(), fields.newLine.left(kLineKeyLength));
     out.replaced = true;
     out.message = QStringLiteral("替换执行成功：BR    OK，已把主界面彩票号码第") + fields.row
                   + QStringLiteral("行的：BR    ") + old + kReplacedBy + fields.newLine;
