@@ -20,14 +20,14 @@ QString drawNotices(const QString& draw)
 {
     if (!draw.contains(QLatin1Char(' ')))
         return kIncompleteDraw;
-    const QStringList fields = splitFields(draw);
-    if (fields.size() < 7)
+    const LineFields fields(draw);
+    if (fields.count < 7)
         return kIncompleteDraw;
     QString notices;
     for (int k = 0; k < 7; ++k) {
-        if (!isNumeric(fields[k]))
+        if (!isNumeric(fields.field[k]))
             notices += QStringLiteral("BR    ▲开奖号码第%1个号码没填或非数字。").arg(k + 1);
-        else if (fields[k].size() != 2)
+        else if (fields.field[k].size() != 2)
             notices += QStringLiteral("BR    ▲开奖号码第%1个号码不是2位；").arg(k + 1);
     }
     return notices;
@@ -70,14 +70,15 @@ struct Draw {
     std::array<quint32, 6> regular{};
     QString special;
 
-    explicit Draw(const QStringList& fields)
+    Draw() = default;
+    explicit Draw(const LineFields& fields)
     {
-        if (fields.size() < 7)
+        if (fields.count < 7)
             return;
         present = true;
         for (int d = 0; d < 6; ++d)
-            regular[d] = fieldKey(fields[d]);
-        special = fields[6];
+            regular[d] = fieldKey(fields.field[d]);
+        special = fields.field[6].toString();
     }
     bool hasRegular(quint32 key) const
     {
@@ -299,7 +300,7 @@ PrizeCheck checkPrizes(const QString& ticketBox, const QString& drawLine)
         out.message = QStringLiteral("错误提示：BR   请填写至少一组中奖彩票号码。");
         return out;
     }
-    QStringList draw;
+    Draw draw;
     if (!drawLine.isEmpty()) {
         const QString notices = drawNotices(drawLine);
         if (!notices.isEmpty()) {
@@ -307,13 +308,13 @@ PrizeCheck checkPrizes(const QString& ticketBox, const QString& drawLine)
             out.message = QStringLiteral("错误提示：BR   开奖号码有错被清空，需重新输入。") + notices;
             return out;
         }
-        draw = splitFields(drawLine);
+        draw = Draw(LineFields(drawLine));
     }
     const QString ticketText = collapseSpaces(out.boxBeforeCheck, 5);
     if (ticketText.contains(kCrLf))
-        checkSeveralLines(ticketText, Draw(draw), out);
+        checkSeveralLines(ticketText, draw, out);
     else
-        checkOneLine(ticketText, Draw(draw), out);
+        checkOneLine(ticketText, draw, out);
     out.save = !ticketText.isEmpty();
     out.saveText = ticketText;
     return out;
