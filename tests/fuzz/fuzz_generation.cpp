@@ -37,9 +37,8 @@ QString shortField(const QString& text, int digits)
 
 void requireTicketLines(const generator::Output& out)
 {
-    const QStringList lines = tickets::splitLines(out.text);
     int count = 0;
-    for (const QString& line : lines) {
+    for (const QStringView line : QStringView(out.text).split(tickets::kCrLf)) {
         if (line.isEmpty())
             continue;
         ++count;

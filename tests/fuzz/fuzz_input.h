@@ -9,17 +9,25 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace fuzz {
 
 // The input split at NUL bytes into at least `count` UTF-8 texts (missing ones empty).
 inline QList<QString> texts(const uint8_t* data, size_t size, int count)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     qsizetype(size));
+    const char* part = reinterpret_cast<const char*>(data);
+    const char* const end = part + size;
     QList<QString> out;
-    for (const QByteArray& part : bytes.split('\0'))
-        out.append(QString::fromUtf8(part));
+    out.reserve(count);
+    while (true) {
+        const auto* nul = static_cast<const char*>(
+            part < end ? std::memchr(part, '\0', size_t(end - part)) : nullptr);
+        out.append(QString::fromUtf8(part, (nul ? nul : end) - part));
+        if (!nul)
+            break;
+        part = nul + 1;
+    }
     while (out.size() < count)
         out.append(QString());
     return out;
