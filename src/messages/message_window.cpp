@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -90,10 +89,7 @@ void ShowText1::useWholeText()
 void ShowText1::useDocument(QTextDocument* document, bool keepScroll)
 {
     const int top = keepScroll ? Text1->verticalScrollBar()->value() : 0;
-    const QPointer<QTextDocument> old = Text1->document();
-    document->setParent(Text1);
-    Text1->setDocument(document);  // deletes the widget's own first document
-    delete old;
+    replaceDocument(Text1, document);
     Text1->verticalScrollBar()->setValue(top);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QMutex>
 #include <QPlainTextDocumentLayout>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextDocument>
 #include <QThread>
 
@@ -30,6 +32,14 @@ QTextDocument* withPlainLayout(QTextDocument* document)
 QTextDocument* makePlainDocument(const QString& widgetText, const QFont& font)
 {
     return withPlainLayout(unlaidDocument(widgetText, font));
+}
+
+void replaceDocument(QPlainTextEdit* edit, QTextDocument* document)
+{
+    const QPointer<QTextDocument> old = edit->document();
+    document->setParent(edit);
+    edit->setDocument(document);  // deletes the edit's own first document
+    delete old;
 }
 
 struct BackgroundDocument::State {

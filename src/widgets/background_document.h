@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QPlainTextEdit;
 class QTextDocument;
 class QThread;
 
@@ -39,3 +40,6 @@ private:
 
 // A plain-text document for a QPlainTextEdit, living in the calling thread.
 QTextDocument* makePlainDocument(const QString& widgetText, const QFont& font);
+
+// Puts `document` into `edit`, which takes it over, and deletes the document it showed.
+void replaceDocument(QPlainTextEdit* edit, QTextDocument* document);

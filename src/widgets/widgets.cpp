@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <algorithm>
@@ -173,12 +172,9 @@ void TicketBox::watchDocument()
 
 void TicketBox::adoptDocument(QTextDocument* document, const QString& crlfText)
 {
-    const QPointer<QTextDocument> old = this->document();
-    document->setParent(this);
     if (document->defaultFont() != font())
         document->setDefaultFont(font());
-    setDocument(document);  // deletes the box's own first document
-    delete old;
+    replaceDocument(this, document);
     watchDocument();
     setUndoRedoEnabled(!m_locked);
     m_cache = crlfText;
