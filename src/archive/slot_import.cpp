@@ -25,11 +25,12 @@ bool sameFile(const FileRead& a, const FileRead& b)
     return a.status == b.status && a.bytes == b.bytes;
 }
 
-// Whether the target's slot is already what the source's holds, time included.
+// Whether the target's slot is already what the source's holds, with its time when the
+// source has one.
 bool sameSlot(const SourceSlot& source, const QString& target, int slot)
 {
     const SourceSlot held = readSlot(target, slot);
-    return sameFile(source.data, held.data) && sameFile(source.time, held.time);
+    return sameFile(source.data, held.data) && (!source.time.read() || sameFile(source.time, held.time));
 }
 
 bool holdsLines(const QString& folder, int slot)
