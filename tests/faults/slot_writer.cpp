@@ -1,16 +1,21 @@
 // A child program that saves through the main window's own save paths.
 //   slot_writer loop FOLDER         saves kTextA and kTextB into slot 0 in turn, for ever;
 //                                   prints "saved" after the first save
-//   slot_writer fail FOLDER WAY     one save that is expected to fail, WAY being
+//   slot_writer fail FOLDER WAY [STEP ERRNO]
+//                                   one save that is expected to fail, WAY being
 //                                   save (the menu's save), saveas (into slot 3) or
-//                                   generate (the generator's run); prints what it saw
+//                                   generate (the generator's run); prints what it saw.
+//                                   STEP (create, write, sync, rename, syncfolder) fails
+//                                   with the error number ERRNO, as a failing disk would
 #include "app/main_window.h"
+#include "archive/durable_write.h"
 #include "widgets/widgets.h"
 #include "fault_texts.h"
 #include "generator/generator_window.h"
 #include "support/test_support.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPushButton>
 #include <cstdio>
 
@@ -62,6 +67,19 @@ int failOnce(Form1& form, ModalWatcher& modals, const QString& way)
     return 0;
 }
 
+// Makes one step of every write fail, named as the test names it.
+void injectFault(const QString& step, int error)
+{
+    static const QHash<QString, archive::WriteStep> steps = {
+        {QStringLiteral("create"), archive::WriteStep::Create},
+        {QStringLiteral("write"), archive::WriteStep::Write},
+        {QStringLiteral("sync"), archive::WriteStep::Sync},
+        {QStringLiteral("rename"), archive::WriteStep::Rename},
+        {QStringLiteral("syncfolder"), archive::WriteStep::SyncFolder}};
+    const archive::WriteStep failing = steps.value(step);
+    archive::setWriteFault([failing, error](archive::WriteStep at) { return at == failing ? error : 0; });
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -76,5 +94,7 @@ int main(int argc, char* argv[])
     form.show();
     if (args[1] == QLatin1String("loop"))
         return saveForEver(form);
+    if (args.size() >= 6)
+        injectFault(args[4], args[5].toInt());
     return failOnce(form, modals, args.value(3));
 }
