@@ -73,7 +73,10 @@ QByteArray encodeText(const QString& text, const TextEncoding& encoding)
     QStringEncoder system(QStringConverter::System,
                           QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
     const QByteArray bytes = system.encode(text);
-    return encoding.byteOrderMark ? kUtf8Mark + bytes : bytes;
+    // A text that begins with the mark's character keeps it only behind a mark of its
+    // own: read back, a first mark is taken for the file's.
+    const bool mark = encoding.byteOrderMark || text.startsWith(QChar(0xfeff));
+    return mark ? kUtf8Mark + bytes : bytes;
 }
 
 // Bytes that do not decode cleanly in the system's encoding were most likely written on
