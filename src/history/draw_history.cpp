@@ -133,12 +133,28 @@ int numberValue(QStringView field)
     return value >= 1 && value <= 36 ? value : 0;
 }
 
+namespace {
+
+// The seven numbers as two digits each, single spaces between: a history of ten thousand
+// draws is written at every check that adds one.
+void appendNumbers(QString& out, const Draw& draw)
+{
+    for (int k = 0; k < 7; ++k) {
+        if (k > 0)
+            out += QLatin1Char(' ');
+        out += QLatin1Char(char('0' + draw.numbers[k] / 10));
+        out += QLatin1Char(char('0' + draw.numbers[k] % 10));
+    }
+}
+
+}  // namespace
+
 QString Draw::numbersText() const
 {
-    QStringList parts;
-    for (int n : numbers)
-        parts << tickets::numberText(n);
-    return parts.join(QLatin1Char(' '));
+    QString text;
+    text.reserve(kNumbersLength);
+    appendNumbers(text, *this);
+    return text;
 }
 
 quint64 Draw::key() const
@@ -174,8 +190,9 @@ int History::drawCount() const
 
 bool History::holds(const Draw& draw) const
 {
+    const quint64 key = draw.key();
     return std::any_of(entries.begin(), entries.end(),
-                       [&draw](const Entry& e) { return e.draw && *e.draw == draw; });
+                       [key](const Entry& e) { return e.draw && e.draw->key() == key; });
 }
 
 QStringList History::unreadableLines() const
@@ -216,7 +233,7 @@ QString historyText(const History& history)
     text.reserve(length);
     for (const Entry& e : history.entries) {
         if (e.draw) {
-            text += e.draw->numbersText();
+            appendNumbers(text, *e.draw);
             text += QLatin1Char(' ');
             text += e.dateTime;
         } else {
