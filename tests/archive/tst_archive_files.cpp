@@ -1,5 +1,6 @@
 // The slot files: what a save writes, what a load gives back, and failed writes.
 #include "archive/archive_files.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,19 +11,8 @@
 
 using namespace archive;
 
-namespace {
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-}  // namespace
+using testfiles::readBytes;
+using testfiles::writeBytes;
 
 class ArchiveFilesTest : public QObject {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "archive/archive_files.h"
 #include "archive/durable_write.h"
 #include "archive/file_reader.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,18 +18,10 @@ using namespace archive;
 
 Q_DECLARE_METATYPE(archive::WriteStep)
 
+using testfiles::readBytes;
+using testfiles::writeBytes;
+
 namespace {
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
 QStringList entries(const QTemporaryDir& dir)
 {
     return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);

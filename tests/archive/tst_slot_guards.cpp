@@ -3,6 +3,7 @@
 // offers the slots it finds beside a program that cannot keep them there.
 #include "app/main_window.h"
 #include "archive/data_folder_start.h"
+#include "support/test_files.h"
 #include "support/test_support.h"
 #include "widgets/widgets.h"
 
@@ -12,18 +13,10 @@
 #include <QStringEncoder>
 #include <QTest>
 
+using testfiles::readBytes;
+using testfiles::writeBytes;
+
 namespace {
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 const QByteArray kLoaded = "01 02 03 04 05 06 07 \r\n";
 const QByteArray kTheirs = "01 02 03 04 05 06 07 \r\n20 21 22 23 24 25 26 \r\n";
 }  // namespace

@@ -2,6 +2,7 @@
 // and that the other folder is never changed.
 #include "archive/slot_import.h"
 #include "history/draw_history.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,18 +12,10 @@
 
 using namespace archive;
 
+using testfiles::readBytes;
+using testfiles::writeBytes;
+
 namespace {
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
 // Every file of a folder with its bytes and modification time.
 QStringList snapshot(const QString& folder)
 {

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "history/draw_history.h"
 #include "messages/message_window.h"
+#include "support/test_files.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
 #include "widgets/widgets.h"
@@ -21,45 +22,6 @@
 
 namespace {
 
-// Different draws in a row: six of 01..35 in increasing order, the special 36.
-struct DrawRow {
-    std::array<int, 6> c{1, 2, 3, 4, 5, 6};
-    QString next()
-    {
-        QString text;
-        for (int n : c)
-            text += tickets::numberText(n) + QLatin1Char(' ');
-        int k = 5;
-        while (c[k] == 30 + k)
-            --k;
-        ++c[k];
-        for (int j = k + 1; j < 6; ++j)
-            c[j] = c[j - 1] + 1;
-        return text + QStringLiteral("36 ");
-    }
-};
-
-QString historyOf(int draws, DrawRow& row)
-{
-    QString file;
-    file.reserve(qsizetype(draws) * 42);
-    for (int i = 0; i < draws; ++i)
-        file += row.next() + QStringLiteral("2026/1/1 0:00:00\r\n");
-    return file;
-}
-
-// Hides every message window as soon as it shows, so a click runs to its end.
-class DismissMessages : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* w = qobject_cast<ShowText1*>(watched))
-                QTimer::singleShot(0, w, &QWidget::hide);
-        return false;
-    }
-};
-
 struct Clicks {
     double firstMs = 0;
     double medianMs = 0;
@@ -69,8 +31,8 @@ struct Clicks {
 Clicks clicksWith(int draws, int runs)
 {
     TestFolder folder;
-    DrawRow row;
-    folder.write(history::kHistoryFileName, historyOf(draws, row));
+    testfiles::DrawRow row;
+    folder.write(history::kHistoryFileName, row.historyLines(draws));
     QString slot;
     for (int i = 0; i < 100; ++i)
         slot += QStringLiteral("01 02 03 04 05 06 07 \r\n");
@@ -80,7 +42,7 @@ Clicks clicksWith(int draws, int runs)
     QApplication::processEvents();
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        form.Text0->setText(row.next());
+        form.Text0->setText(row.next() + QLatin1Char(' '));
         QElapsedTimer t;
         t.start();
         form.Command1_Click();
@@ -102,7 +64,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("lotto.sound=false"));
     CueRecorder silence;
-    DismissMessages dismiss;
+    MessageDismisser dismiss;
     app.installEventFilter(&dismiss);
     clicksWith(0, 3);  // warm-up: fonts, caches
     const Clicks empty = clicksWith(0, 21);

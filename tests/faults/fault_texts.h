@@ -2,6 +2,7 @@
 // checkers alike, and a reader of the files it leaves.
 #pragma once
 
+#include "support/test_files.h"
 #include "tickets/ticket_text.h"
 
 #include <QFile>
@@ -29,32 +30,10 @@ inline QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
 }
 
-// A draw history of `draws` different draws starting with the `first`-th of a row of
-// different draws (six of 01..35 in increasing order, the special 36).
-inline QString historyText(int draws, int first)
-{
-    QString text;
-    int c[6] = {1, 2, 3, 4, 5, 6};
-    for (int i = 0; i < first + draws; ++i) {
-        if (i >= first) {
-            for (int n : c)
-                text += tickets::numberText(n) + QLatin1Char(' ');
-            text += QStringLiteral("36 2026/1/1 0:00:00\r\n");
-        }
-        int k = 5;
-        while (c[k] == 30 + k)
-            --k;
-        ++c[k];
-        for (int j = k + 1; j < 6; ++j)
-            c[j] = c[j - 1] + 1;
-    }
-    return text;
-}
-
 inline const QString kTextA = ticketText(3000, 0);
 inline const QString kTextB = ticketText(4000, 11);
 inline const QString kTextC = ticketText(50, 23);  // what a second copy tries to save
-inline const QString kHistoryA = historyText(3000, 0);
-inline const QString kHistoryB = historyText(4000, 500);
+inline const QString kHistoryA = testfiles::DrawRow().historyLines(3000);
+inline const QString kHistoryB = testfiles::DrawRow(500).historyLines(4000);
 
 }  // namespace faults

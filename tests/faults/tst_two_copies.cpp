@@ -2,6 +2,7 @@
 // either ends or opens read-only and writes nothing; the lock of a copy that was killed
 // is taken over by the next one.
 #include "fault_texts.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +13,13 @@
 #include <csignal>
 #include <utime.h>
 
+using testfiles::writeBytes;
+
 namespace {
 
 QString writerPath()
 {
     return QCoreApplication::applicationDirPath() + QStringLiteral("/slot_writer");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 // Kills a child however the test ends.

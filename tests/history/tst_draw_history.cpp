@@ -2,6 +2,7 @@
 #include "archive/archive_files.h"
 #include "history/draw_history.h"
 #include "messages/message_text.h"
+#include "support/test_files.h"
 #include "tickets/ticket_text.h"
 
 #include <QDir>
@@ -28,40 +29,10 @@ void writeHistoryFile(const QTemporaryDir& dir, const QString& text)
 {
     QVERIFY(archive::writeTextFile(dir.filePath(kHistoryFileName), text).ok);
 }
-// Different draws in a row: six of 01..35 in increasing order (the next combination),
-// the special 36.
-void nextDraw(std::array<int, 6>& c)
-{
-    int k = 5;
-    while (c[k] == 30 + k)
-        --k;
-    ++c[k];
-    for (int j = k + 1; j < 6; ++j)
-        c[j] = c[j - 1] + 1;
-}
-QString drawText(const std::array<int, 6>& c)
-{
-    QString text;
-    for (int n : c)
-        text += tickets::numberText(n) + QLatin1Char(' ');
-    return text + QStringLiteral("36");
-}
-// Draw `i` of that row.
+// Draw `i` of the row of different draws.
 QString distinctDraw(int i)
 {
-    std::array<int, 6> c{1, 2, 3, 4, 5, 6};
-    for (int step = 0; step < i; ++step)
-        nextDraw(c);
-    return drawText(c);
-}
-// The first `count` draws of the row, oldest first, as the file holds them.
-QString historyOf(int count)
-{
-    QString file;
-    std::array<int, 6> c{1, 2, 3, 4, 5, 6};
-    for (int i = 0; i < count; ++i, nextDraw(c))
-        file += drawText(c) + QStringLiteral(" 2026/1/1 0:00:00\r\n");
-    return file;
+    return testfiles::DrawRow(i).next();
 }
 }  // namespace
 
@@ -203,7 +174,7 @@ void DrawHistoryTest::keepsTheNewestDraws()
 {
     QFETCH(int, inFile);
     QTemporaryDir dir;
-    writeHistoryFile(dir, QStringLiteral("无法识别\r\n") + historyOf(inFile));
+    writeHistoryFile(dir, QStringLiteral("无法识别\r\n") + testfiles::DrawRow().historyLines(inFile));
     const StoreResult result = rememberDrawLine(dir.path(), QStringLiteral("20 21 22 23 24 25 26 "), kDate);
     QVERIFY(result.ok);
     QCOMPARE(result.dropped, inFile + 1 - kMaxDraws);
