@@ -419,7 +419,8 @@ bool Form1::replacingChangedSlotAgreed()
 
 bool Form1::saveallnum(QString& Content)
 {
-    if (!replacingRefusedSlotAgreed() || !replacingChangedSlotAgreed()) {
+    // A copy opened read-only writes nothing: the questions about replacing are moot.
+    if (archive::writesAllowed() && (!replacingRefusedSlotAgreed() || !replacingChangedSlotAgreed())) {
         Label9->setText(QStringLiteral("彩票数据未能保存 .."));
         return false;
     }

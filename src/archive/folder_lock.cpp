@@ -48,9 +48,4 @@ QString FolderLock::holder() const
     return QStringLiteral("进程 %1").arg(pid);
 }
 
-QString FolderLock::path() const
-{
-    return m_lock->fileName();
-}
-
 }  // namespace archive

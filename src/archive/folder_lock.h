@@ -22,8 +22,6 @@ public:
 
     // Who holds it, for the user ("进程 4711"); "" when not known.
     QString holder() const;
-    // The lock file's path.
-    QString path() const;
 
 private:
     std::unique_ptr<QLockFile> m_lock;

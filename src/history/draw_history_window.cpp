@@ -158,7 +158,7 @@ void DrawHistory1::buildControls()
 
     UseDraw = makeCommand(QStringLiteral("UseDraw"), QStringLiteral("填入开奖号码"), this);
     DeleteDraw = makeCommand(QStringLiteral("DeleteDraw"), QStringLiteral("删除这期"), this);
-    DeleteDraw->setEnabled(m_writable);
+    DeleteDraw->setEnabled(m_writable && archive::writesAllowed());
     CheckDraws = makeCommand(QStringLiteral("CheckDraws"), QStringLiteral("多期对奖"), this);
     CloseHistory = makeCommand(QStringLiteral("CloseHistory"), QStringLiteral("关闭"), this);
 

@@ -29,7 +29,9 @@ QByteArray slotBytes(const QString& text)
 QStringList leftovers(const QDir& dir)
 {
     QStringList names = dir.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-    for (const char* kept : {"Save00.txt", "t0.txt", "draws.txt", ".lotto36x7.lock"})
+    // The lock file stays, and so may the toolkit's helper that removes a stale one: a
+    // kill while it was taking over leaves it empty, and it stands in no one's way.
+    for (const char* kept : {"Save00.txt", "t0.txt", "draws.txt", ".lotto36x7.lock", ".lotto36x7.lock.rmlock"})
         names.removeAll(QLatin1String(kept));
     return names;
 }
