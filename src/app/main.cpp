@@ -1,24 +1,39 @@
 #include "app/main_window.h"
 #include "archive/app_folders.h"
+#include "archive/data_folder_start.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_chinese.h"
 #include "widgets/screen_placement.h"
 
 #include <QApplication>
-#include <QStandardPaths>
+#include <QDir>
 #include <QTextStream>
 #include <cstring>
 
 namespace {
 
-// The program's places for its files (an application object must exist).
+// The program's places for its files (an application object must exist). Creates nothing.
 archive::AppFolders programFolders()
 {
     QCoreApplication::setApplicationName(QStringLiteral("lotto36x7"));
     const QString programFolder = QCoreApplication::applicationDirPath();
     return archive::chooseFolders(
         programFolder, archive::installedShareFolder(programFolder),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        archive::userDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath()));
+}
+
+// Makes the data folder ready before the main window reads it: creates it (for its owner
+// alone), claims it for this copy, offers the slots left beside the program. False when
+// this is a second copy that the user chose to end.
+bool settleDataFolder(const archive::AppFolders& folders, archive::FolderLock& lock)
+{
+    // A folder that cannot be made shows up later as a save that fails, naming the file.
+    if (folders.mode == archive::FolderMode::Installed)
+        archive::createDataFolder(folders.data);
+    if (startup::claimDataFolder(lock, folders.data) == startup::FolderAccess::Quit)
+        return false;
+    startup::offerSlotsBesideProgram(folders);
+    return true;
 }
 
 bool hasArgument(int argc, char* argv[], const char* argument)
@@ -44,7 +59,11 @@ int main(int argc, char* argv[])
     fonts::installSubstitutions();
     qtChinese::install();
     screens::fitWindowsToScreen();
-    Form1 window(programFolders());
+    const archive::AppFolders folders = programFolders();
+    archive::FolderLock lock(folders.data);  // held until the program ends
+    if (!settleDataFolder(folders, lock))
+        return 0;
+    Form1 window(folders);
     window.show();
     return app.exec();
 }

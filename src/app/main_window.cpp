@@ -317,7 +317,7 @@ void Form1::startUp()
     NowIsJi = 0;
     AllList = 0;
     rowEditorWindow();                        // 3
-    archive::removeInterruptedSaves(dataFolder());
+    archive::removeUnfinishedWrites(dataFolder());
     LoadAll();                                // 4
     messageWindow();                          // 5
     generatorWindow();
@@ -338,20 +338,23 @@ void Form1::startUp()
 
 void Form1::LoadLow()
 {
-    const std::optional<QString> text = archive::readLowText(shareFolder());
-    if (text) {
-        Low3 = *text;
+    const archive::TextRead rules = archive::readLowText(shareFolder());
+    if (rules.text) {
+        Low3 = *rules.text;
         return;
     }
     // The rules text comes with the program; say where it belongs instead of showing nothing.
     Low3 = QStringLiteral("错误提示：BR   找不到或无法读取规则文件 ")
            + messages::shownPath(shareFolder(), QStringLiteral("low.txt"))
+           + (rules.refusal.isEmpty() ? QString() : QStringLiteral("（") + rules.refusal + QStringLiteral("）"))
            + QStringLiteral(" ，请把它放回这个位置。");
 }
 
 void Form1::LoadAll()
 {
-    Addtime3 = archive::readTimeText(dataFolder(), archive::timeFileNameFor(NowOpenFile));
+    const QString timeFile = archive::timeFileNameFor(NowOpenFile);
+    const archive::TextRead time = archive::readTimeText(dataFolder(), timeFile);
+    Addtime3 = time.text.value_or(QString());
     showDataTime();
     std::optional<SlotPreload::Slot> preloaded;
     if (m_slotPreload) {
@@ -361,6 +364,8 @@ void Form1::LoadAll()
     const archive::SlotLoad load =
         preloaded ? preloaded->load : archive::loadSlotData(dataFolder(), NowOpenFile);
     refusedSlotFile = load.refused() ? NowOpenFile : QString();
+    slotStamp = load.stamp;
+    slotEncoding = load.encoding;
     AllNum3 = load.slot.text;
     if (preloaded)
         Text88->adoptDocument(preloaded->document, AllNum3);
@@ -376,6 +381,10 @@ void Form1::LoadAll()
                     + messages::shownPath(dataFolder(), NowOpenFile)
                     + QStringLiteral("BR   文件没有改变；保存到这个存档之前会先问您。"));
     }
+    if (!time.refusal.isEmpty())
+        showMessage(QStringLiteral("错误提示：BR   存档") + archive::slotNumberText(NowOpenFile)
+                    + QStringLiteral("的时间文件没有读取：") + time.refusal + QStringLiteral("BR   ")
+                    + messages::shownPath(dataFolder(), timeFile));
 }
 
 bool Form1::replacingRefusedSlotAgreed()
@@ -387,22 +396,40 @@ bool Form1::replacingRefusedSlotAgreed()
         QStringLiteral("存档") + archive::slotNumberText(NowOpenFile)
             + QStringLiteral("的数据文件没有打开，保存会替换掉文件里原有的内容，确定要保存吗？"),
         false);
-    if (agreed)
+    if (agreed) {
         refusedSlotFile.clear();
+        slotStamp = archive::stampOf(archive::filePath(dataFolder(), NowOpenFile));
+    }
     return agreed;
+}
+
+bool Form1::replacingChangedSlotAgreed()
+{
+    if (!archive::changedSince(dataFolder(), NowOpenFile, slotStamp))
+        return true;
+    return askYesNo(
+        this, QStringLiteral("ChangedSlotGuard"), QStringLiteral("存档被别的程序改过"),
+        QStringLiteral("存档") + archive::slotNumberText(NowOpenFile)
+            + QStringLiteral("的数据文件在对奖器打开它之后被别的程序改过了：\n")
+            + QDir::toNativeSeparators(archive::filePath(dataFolder(), NowOpenFile))
+            + QStringLiteral("\n\n保存会用这里的彩票号码替换文件里现在的内容，别的程序写进去的号码会丢失。"
+                             "\n确定要替换吗？（点“否”不保存）"),
+        false);
 }
 
 bool Form1::saveallnum(QString& Content)
 {
-    if (!replacingRefusedSlotAgreed()) {
+    // A copy opened read-only writes nothing: the questions about replacing are moot.
+    if (archive::writesAllowed() && (!replacingRefusedSlotAgreed() || !replacingChangedSlotAgreed())) {
         Label9->setText(QStringLiteral("彩票数据未能保存 .."));
         return false;
     }
     const archive::SaveResult result = archive::saveSlot(
-        dataFolder(), NowOpenFile, Content, archive::currentDateTimeText());
+        dataFolder(), NowOpenFile, Content, archive::currentDateTimeText(), slotEncoding);
     Content = result.content;
     if (result.dataSaved) {
         SaveOK = Content;
+        slotStamp = result.data.stamp;
         Label9->setText(archive::savedStatusText(archive::slotNumberText(NowOpenFile)));
     } else {
         Label9->setText(QStringLiteral("彩票数据未能保存 .."));

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "archive/app_folders.h"
+#include "archive/archive_files.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -53,6 +54,10 @@ public:
     // The data file the last load refused (unreadable or malformed): a save into it while
     // it is still the current slot asks first, since the file on disk still holds its text.
     QString refusedSlotFile;
+    // The current slot's data file as last loaded or saved: a save asks first when
+    // another program has written it since. Saves write it in the encoding it was read in.
+    archive::FileStamp slotStamp;
+    archive::TextEncoding slotEncoding;
 
     // ---- public operations ----
     void LoadLow();
@@ -183,6 +188,9 @@ private:
     void setDraw(const tickets::DrawEntry& entry);
     // Whether a save may replace the current slot's data file that the last load refused.
     bool replacingRefusedSlotAgreed();
+    // Whether a save may replace the current slot's data file that another program has
+    // changed since it was loaded or saved.
+    bool replacingChangedSlotAgreed();
 
     archive::AppFolders m_folders;
     std::unique_ptr<SlotPreload> m_slotPreload;  // slot 0 until the start-up has taken it

@@ -4,10 +4,7 @@
 #include "tickets/ticket_text.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
@@ -39,21 +36,64 @@ QString filePath(const QString& folder, const QString& fileName)
     return QDir(folder).filePath(fileName);
 }
 
-// Bytes that do not decode cleanly in the system's encoding were most likely written on
-// a Chinese Windows system, so they are read as GB18030.
-std::optional<QString> decodeTextStrictly(const QByteArray& bytes)
+namespace {
+
+const QByteArray kUtf8Mark("\xef\xbb\xbf");
+
+std::optional<QString> decodedAs(QStringConverter::Encoding encoding, const QByteArray& bytes)
 {
-    QStringDecoder system(QStringConverter::System);
-    QString text = system.decode(bytes);
-    if (!system.hasError())
-        return text;
-    QStringDecoder gb("GB18030");
-    if (gb.isValid()) {
-        QString gbText = gb.decode(bytes);
-        if (!gb.hasError())
-            return gbText;
+    // A byte order mark that is part of the text stays in it.
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> decodedAsGb18030(const QByteArray& bytes)
+{
+    QStringDecoder decoder("GB18030");
+    if (!decoder.isValid())
+        return std::nullopt;
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+QByteArray encodeText(const QString& text, const TextEncoding& encoding)
+{
+    if (encoding.gb18030) {
+        QStringEncoder gb("GB18030");
+        if (gb.isValid())
+            return gb.encode(text);
     }
-    return std::nullopt;
+    QStringEncoder system(QStringConverter::System,
+                          QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom);
+    const QByteArray bytes = system.encode(text);
+    // A text that begins with the mark's character keeps it only behind a mark of its
+    // own: read back, a first mark is taken for the file's.
+    const bool mark = encoding.byteOrderMark || text.startsWith(QChar(0xfeff));
+    return mark ? kUtf8Mark + bytes : bytes;
+}
+
+// Bytes that do not decode cleanly in the system's encoding were most likely written on
+// a Chinese Windows system, so they are read as GB18030. A leading byte order mark is
+// kept aside and written again.
+std::optional<DecodedText> decodeTextStrictly(const QByteArray& bytes)
+{
+    const bool mark = bytes.startsWith(kUtf8Mark);
+    std::optional<DecodedText> out;
+    if (std::optional<QString> text =
+            decodedAs(QStringConverter::System, mark ? bytes.mid(kUtf8Mark.size()) : bytes))
+        out = DecodedText{*text, TextEncoding{false, mark}};
+    else if (std::optional<QString> gbText = decodedAsGb18030(bytes))
+        out = DecodedText{*gbText, TextEncoding{true, false}};
+    if (out && encodeText(out->text, out->encoding) != bytes)
+        return std::nullopt;
+    return out;
 }
 
 namespace {
@@ -62,8 +102,8 @@ namespace {
 // replacements.
 QString decodeText(const QByteArray& bytes)
 {
-    if (std::optional<QString> text = decodeTextStrictly(bytes))
-        return *text;
+    if (std::optional<DecodedText> decoded = decodeTextStrictly(bytes))
+        return decoded->text;
     return QStringDecoder(QStringConverter::System).decode(bytes);
 }
 
@@ -93,19 +133,16 @@ SlotLoad refusedBecause(const QString& reason)
     return load;
 }
 
-SlotLoad refusedAsTooLarge(qint64 size)
-{
-    return refusedBecause(QStringLiteral("文件太大（%1 字节），不是彩票存档").arg(size));
-}
-
 }  // namespace
 
-std::optional<QString> readTextFile(const QString& path)
+TextRead readTextFile(const QString& path, qint64 limit)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return decodeText(file.readAll());
+    const FileRead file = readFile(path, limit);
+    TextRead out;
+    if (file.read())
+        out.text = decodeText(file.bytes);
+    out.refusal = file.reason;
+    return out;
 }
 
 QStringList textLines(const QString& text)
@@ -129,19 +166,9 @@ QStringList textLines(const QString& text)
     return lines;
 }
 
-WriteResult writeTextFile(const QString& path, const QString& text)
+WriteResult writeTextFile(const QString& path, const QString& text, const TextEncoding& encoding)
 {
-    QStringEncoder encoder(QStringConverter::System);
-    const QByteArray bytes = encoder.encode(text);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {false, messages::pathText(path) + QStringLiteral("：") + file.errorString()};
-    // The explicit flush matters: a buffered write that fails while commit() closes the
-    // file (a full disk, a size limit) would otherwise still replace the old file with a
-    // cut-off copy.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
-        return {false, messages::pathText(path) + QStringLiteral("：") + file.errorString()};
-    return {};
+    return writeFileDurably(path, encodeText(text, encoding));
 }
 
 SlotText parseDataFileLines(const QStringList& lines)
@@ -181,54 +208,61 @@ SlotText parseDataFileLines(const QStringList& lines)
 SlotLoad loadSlotBytes(const QByteArray& bytes)
 {
     if (bytes.size() > kMaxSlotBytes)
-        return refusedAsTooLarge(bytes.size());
+        return refusedBecause(tooLargeText(bytes.size(), kMaxSlotBytes));
     if (holdsBinaryBytes(bytes))
         return refusedBecause(QStringLiteral("文件里有不是文字的字节，不是彩票存档"));
-    const std::optional<QString> text = decodeTextStrictly(bytes);
-    if (!text)
+    const std::optional<DecodedText> decoded = decodeTextStrictly(bytes);
+    if (!decoded)
         return refusedBecause(QStringLiteral("文件的文字编码无法识别"));
-    const QStringList lines = textLines(*text);
+    const QStringList lines = textLines(decoded->text);
     const int longest = longestLineLength(lines);
     if (longest > kMaxSlotLineLength)
         return refusedBecause(QStringLiteral("文件里有一行长达 %1 个字符，不是彩票存档").arg(longest));
     SlotLoad load;
     load.slot = parseDataFileLines(lines);
+    load.encoding = decoded->encoding;
     return load;
 }
 
 SlotLoad loadSlotData(const QString& folder, const QString& dataFile)
 {
-    QFile file(filePath(folder, dataFile));
-    if (!file.exists())
-        return {};
-    const QFileInfo info(file);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return refusedBecause(QStringLiteral("文件无法读取"));
-    // The size is checked before reading, so that a huge file is not read at all.
-    if (file.size() > kMaxSlotBytes)
-        return refusedAsTooLarge(file.size());
-    return loadSlotBytes(file.read(kMaxSlotBytes + 1));
+    const FileRead file = readFile(filePath(folder, dataFile), kMaxSlotBytes);
+    if (file.refused())
+        return refusedBecause(file.reason);
+    SlotLoad load = file.read() ? loadSlotBytes(file.bytes) : SlotLoad{};
+    load.stamp = file.stamp;
+    return load;
 }
 
-QString readTimeText(const QString& folder, const QString& timeFile)
+namespace {
+
+// The first `lineCount` lines of a time file (all for -1), joined without separator.
+TextRead timeLines(const QString& folder, const QString& timeFile, int lineCount)
 {
-    const std::optional<QString> text = readTextFile(filePath(folder, timeFile));
-    return text ? textLines(*text).join(QString()) : QString();
+    TextRead read = readTextFile(filePath(folder, timeFile), kMaxTimeBytes);
+    if (read.text)
+        read.text = textLines(*read.text).mid(0, lineCount).join(QString());
+    return read;
 }
 
-QString readTimeFirstLine(const QString& folder, const QString& timeFile)
+}  // namespace
+
+TextRead readTimeText(const QString& folder, const QString& timeFile)
 {
-    const std::optional<QString> text = readTextFile(filePath(folder, timeFile));
-    const QStringList lines = text ? textLines(*text) : QStringList();
-    return lines.isEmpty() ? QString() : lines.first();
+    return timeLines(folder, timeFile, -1);
+}
+
+TextRead readTimeFirstLine(const QString& folder, const QString& timeFile)
+{
+    return timeLines(folder, timeFile, 1);
 }
 
 SaveResult saveSlot(const QString& folder, const QString& dataFile, const QString& content,
-                    const QString& dateTime)
+                    const QString& dateTime, const TextEncoding& encoding)
 {
     SaveResult result;
     result.content = content.isEmpty() ? content : tickets::cleanTicketText(content);
-    result.data = writeTextFile(filePath(folder, dataFile), result.content + tickets::kCrLf);
+    result.data = writeTextFile(filePath(folder, dataFile), result.content + tickets::kCrLf, encoding);
     if (!result.data.ok)
         return result;
     result.dataSaved = true;
@@ -237,18 +271,12 @@ SaveResult saveSlot(const QString& folder, const QString& dataFile, const QStrin
     return result;
 }
 
-QStringList removeInterruptedSaves(const QString& folder)
+bool changedSince(const QString& folder, const QString& dataFile, const FileStamp& known)
 {
-    // The atomic save names its finished copy after the file it replaces, a point and six
-    // random ASCII letters, before it moves the copy into place.
-    static const QRegularExpression interrupted(QRegularExpression::anchoredPattern(
-        QStringLiteral("(Save0[0-5]|t[0-5]|draws)\\.txt\\.[A-Za-z]{6}")));
-    QDir dir(folder);
-    QStringList removed;
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden))
-        if (interrupted.match(name).hasMatch() && dir.remove(name))
-            removed << name;
-    return removed;
+    // A folder in the file's place is a save that will fail, not another program's lines.
+    const QString path = filePath(folder, dataFile);
+    const FileStamp now = stampOf(path);
+    return now.exists && QFileInfo(path).isFile() && now != known;
 }
 
 QString savedStatusText(const QString& slotNumber)
@@ -261,6 +289,9 @@ QString saveFailureText(const SaveResult& result, const QString& slotName,
 {
     if (result.ok())
         return QString();
+    if (!writesAllowed())
+        return QStringLiteral("提示：BR   这个对奖器是只读打开的（另一个对奖器正在使用同一个存档文件夹），"
+                              "彩票数据没有保存。BR   请在先打开的那个对奖器里保存。");
     const QString head = QStringLiteral("错误提示：BR   彩票数据");
     const QString advice = messages::writableFolderAdvice(dataFolder);
     if (slotName.isEmpty())
@@ -281,15 +312,16 @@ bool isUnsaved(const QString& boxText, const QString& saveOK)
     return !tickets::sameTickets(boxText, saveOK);
 }
 
-std::optional<QString> readLowText(const QString& folder)
+TextRead readLowText(const QString& folder)
 {
-    const std::optional<QString> text = readTextFile(filePath(folder, QStringLiteral("low.txt")));
-    if (!text)
-        return std::nullopt;
-    QString out;
-    for (const QString& line : textLines(*text))
-        out += line + tickets::kCrLf;
-    return out;
+    TextRead read = readTextFile(filePath(folder, QStringLiteral("low.txt")), kMaxRulesBytes);
+    if (read.text) {
+        QString out;
+        for (const QString& line : textLines(*read.text))
+            out += line + tickets::kCrLf;
+        read.text = out;
+    }
+    return read;
 }
 
 }  // namespace archive

@@ -107,9 +107,11 @@ void Load2::fall1()
             // The current slot cannot be re-opened, but it can be saved into.
             Command1[i]->setEnabled(saving);
         }
-        const QString time =
+        const archive::TextRead time =
             archive::readTimeFirstLine(m_main.dataFolder(), archive::timeFileName(i));
-        Label1[i]->setText(slotCaption(i, time));
+        // A time file that is not one (a pipe, megabytes) is not shown, only named.
+        Label1[i]->setText(slotCaption(i, time.refusal.isEmpty() ? time.text.value_or(QString())
+                                                                 : QStringLiteral("(时间文件无法读取)")));
     }
 }
 
@@ -149,8 +151,9 @@ QString Load2::saveIntoSlot(int Index)
         m_main.Text88->setCrlfText(tickets::collapseSpaces(boxText, 5));
     const QString dataFile = archive::dataFileName(Index);
     const QString dateTime = archive::currentDateTimeText();
+    // The tickets keep the encoding of the slot they came from.
     const archive::SaveResult result =
-        archive::saveSlot(m_main.dataFolder(), dataFile, boxText, dateTime);
+        archive::saveSlot(m_main.dataFolder(), dataFile, boxText, dateTime, m_main.slotEncoding);
     const QString failure = archive::saveFailureText(result, QStringLiteral("存档0%1").arg(Index),
                                                      m_main.dataFolder());
     if (!result.dataSaved) {
@@ -163,6 +166,7 @@ QString Load2::saveIntoSlot(int Index)
     m_main.showDataTime();
     m_main.NowOpenFile = dataFile;
     m_main.SaveOK = result.content;
+    m_main.slotStamp = result.data.stamp;
     if (m_main.refusedSlotFile == dataFile)
         m_main.refusedSlotFile.clear();  // the user chose to replace it
     return failure;

@@ -1,61 +1,94 @@
 #include "history/draw_history.h"
 
-#include "archive/archive_files.h"
 #include "messages/message_text.h"
 #include "tickets/ticket_text.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QDate>
+#include <QSet>
 #include <algorithm>
 
 namespace history {
 
 namespace {
 
-const QString kDateTimeFormat = QStringLiteral("yyyy/M/d H:mm:ss");
+// The length of "01 02 03 04 05 06 07".
+constexpr int kNumbersLength = 20;
 
-// Lines read from the file, each shown in a message exactly as it stands.
-QStringList shownLines(const QStringList& lines)
+// The draw in a text of exactly seven two-digit fields separated by single spaces.
+std::optional<Draw> drawOfFields(QStringView text)
 {
-    QStringList shown;
-    shown.reserve(lines.size());
-    for (const QString& line : lines)
-        shown.append(messages::asWritten(line));
-    return shown;
-}
-
-// The draw in a text of exactly seven single-space-separated fields.
-std::optional<Draw> drawOfFields(const QString& text)
-{
-    const QStringList fields = tickets::splitFields(text);
-    if (fields.size() != 7)
+    if (text.size() != kNumbersLength)
         return std::nullopt;
     Draw draw;
+    quint64 seen = 0;
     for (int k = 0; k < 7; ++k) {
-        draw.numbers[k] = numberValue(fields[k]);
-        if (draw.numbers[k] == 0)
+        if (k > 0 && text[3 * k - 1] != QLatin1Char(' '))
             return std::nullopt;
-        const auto before = draw.numbers.begin() + k;
-        if (std::find(draw.numbers.begin(), before, draw.numbers[k]) != before)
+        const int n = numberValue(text.mid(3 * k, 2));
+        if (n == 0 || (seen & (quint64(1) << n)))
             return std::nullopt;
+        seen |= quint64(1) << n;
+        draw.numbers[k] = n;
     }
     return draw;
+}
+
+// A number of `min`..`max` digits at `at`, moved past; -1 when there is none.
+int digitsAt(QStringView text, qsizetype& at, int min, int max)
+{
+    int value = 0;
+    int count = 0;
+    while (at < text.size() && count < max && text[at].unicode() >= '0' && text[at].unicode() <= '9') {
+        value = value * 10 + (text[at].unicode() - '0');
+        ++at;
+        ++count;
+    }
+    return count >= min ? value : -1;
+}
+
+bool charAt(QStringView text, qsizetype& at, char c)
+{
+    if (at >= text.size() || text[at] != QLatin1Char(c))
+        return false;
+    ++at;
+    return true;
+}
+
+// A date-time text as the program writes it, "yyyy/M/d H:mm:ss", of a real day and time.
+// Read by hand: a history of ten thousand lines is read at every check.
+bool isDateTimeText(QStringView text)
+{
+    qsizetype at = 0;
+    const int year = digitsAt(text, at, 4, 4);
+    if (year < 0 || !charAt(text, at, '/'))
+        return false;
+    const int month = digitsAt(text, at, 1, 2);
+    if (month < 0 || !charAt(text, at, '/'))
+        return false;
+    const int day = digitsAt(text, at, 1, 2);
+    if (day < 0 || !charAt(text, at, ' '))
+        return false;
+    const int hour = digitsAt(text, at, 1, 2);
+    if (hour < 0 || !charAt(text, at, ':'))
+        return false;
+    const int minute = digitsAt(text, at, 2, 2);
+    if (minute < 0 || !charAt(text, at, ':'))
+        return false;
+    const int second = digitsAt(text, at, 2, 2);
+    return second >= 0 && at == text.size() && QDate::isValid(year, month, day) && hour < 24
+           && minute < 60 && second < 60;
 }
 
 // A file line: the seven numbers (20 characters), one space, a date-time text.
 Entry parseLine(const QString& line)
 {
     Entry entry;
-    const QString numbers = line.left(20);
-    const QString dateTime = line.mid(21);
-    const bool dateOk =
-        QDateTime::fromString(dateTime, kDateTimeFormat).isValid();
-    if (line.size() > 21 && line[20] == QLatin1Char(' ') && dateOk)
-        entry.draw = drawOfFields(numbers);
+    const QStringView view(line);
+    if (line.size() > kNumbersLength + 1 && line[kNumbersLength] == QLatin1Char(' ')
+        && isDateTimeText(view.mid(kNumbersLength + 1)))
+        entry.draw = drawOfFields(view.left(kNumbersLength));
     if (entry.draw)
-        entry.dateTime = dateTime;
+        entry.dateTime = line.mid(kNumbersLength + 1);
     else
         entry.unreadable = line;
     return entry;
@@ -66,19 +99,27 @@ QString historyPath(const QString& folder)
     return archive::filePath(folder, kHistoryFileName);
 }
 
-// Drops the oldest draws until at most kMaxDraws remain.
-void dropOldestBeyondCap(History& history)
+// Drops the oldest draws until at most kMaxDraws remain, in one pass; returns how many.
+int dropOldestBeyondCap(History& history)
 {
-    auto draws = std::count_if(history.entries.begin(), history.entries.end(),
-                               [](const Entry& e) { return e.draw.has_value(); });
-    for (auto it = history.entries.begin(); draws > kMaxDraws && it != history.entries.end();) {
-        if (it->draw) {
-            it = history.entries.erase(it);
-            --draws;
-        } else {
-            ++it;
-        }
-    }
+    const int excess = history.drawCount() - kMaxDraws;
+    if (excess <= 0)
+        return 0;
+    int toDrop = excess;
+    history.entries.erase(std::remove_if(history.entries.begin(), history.entries.end(),
+                                         [&toDrop](const Entry& e) {
+                                             if (toDrop == 0 || !e.draw)
+                                                 return false;
+                                             --toDrop;
+                                             return true;
+                                         }),
+                          history.entries.end());
+    return excess;
+}
+
+StoreResult failedToRead(const LoadResult& loaded)
+{
+    return {false, loaded.error, 0};
 }
 
 }  // namespace
@@ -92,12 +133,36 @@ int numberValue(QStringView field)
     return value >= 1 && value <= 36 ? value : 0;
 }
 
+namespace {
+
+// The seven numbers as two digits each, single spaces between: a history of ten thousand
+// draws is written at every check that adds one.
+void appendNumbers(QString& out, const Draw& draw)
+{
+    for (int k = 0; k < 7; ++k) {
+        if (k > 0)
+            out += QLatin1Char(' ');
+        out += QLatin1Char(char('0' + draw.numbers[k] / 10));
+        out += QLatin1Char(char('0' + draw.numbers[k] % 10));
+    }
+}
+
+}  // namespace
+
 QString Draw::numbersText() const
 {
-    QStringList parts;
-    for (int n : numbers)
-        parts << tickets::numberText(n);
-    return parts.join(QLatin1Char(' '));
+    QString text;
+    text.reserve(kNumbersLength);
+    appendNumbers(text, *this);
+    return text;
+}
+
+quint64 Draw::key() const
+{
+    quint64 regular = 0;
+    for (int k = 0; k < 6; ++k)
+        regular |= quint64(1) << numbers[k];
+    return regular | quint64(numbers[6]) << 40;
 }
 
 std::optional<Draw> parseDraw(const QString& drawLine)
@@ -117,72 +182,134 @@ std::vector<int> History::drawsNewestFirst() const
     return out;
 }
 
+int History::drawCount() const
+{
+    return int(std::count_if(entries.begin(), entries.end(),
+                             [](const Entry& e) { return e.draw.has_value(); }));
+}
+
+bool History::holds(const Draw& draw) const
+{
+    const quint64 key = draw.key();
+    return std::any_of(entries.begin(), entries.end(),
+                       [key](const Entry& e) { return e.draw && e.draw->key() == key; });
+}
+
 QStringList History::unreadableLines() const
 {
     QStringList out;
     for (size_t i = 0; i < entries.size(); ++i)
         if (!entries[i].draw)
-            out << QStringLiteral("第%1行：%2").arg(i + 1).arg(entries[i].unreadable);
+            out << QStringLiteral("第%1行：").arg(i + 1) + messages::quotedLine(entries[i].unreadable);
     return out;
 }
 
 History parseHistory(const QStringList& lines)
 {
     History history;
-    for (const QString& line : lines)
-        if (!line.isEmpty())
-            history.entries.push_back(parseLine(line));
+    history.entries.reserve(size_t(lines.size()));
+    QSet<quint64> seen;
+    for (const QString& line : lines) {
+        if (line.isEmpty())
+            continue;
+        Entry entry = parseLine(line);
+        if (entry.draw) {
+            const quint64 key = entry.draw->key();
+            if (seen.contains(key))
+                continue;
+            seen.insert(key);
+        }
+        history.entries.push_back(std::move(entry));
+    }
     return history;
 }
 
 QString historyText(const History& history)
 {
+    qsizetype length = 0;
+    for (const Entry& e : history.entries)
+        length += (e.draw ? kNumbersLength + 1 + e.dateTime.size() : e.unreadable.size()) + 2;
     QString text;
+    text.reserve(length);
     for (const Entry& e : history.entries) {
-        text += e.draw ? e.draw->numbersText() + QLatin1Char(' ') + e.dateTime : e.unreadable;
+        if (e.draw) {
+            appendNumbers(text, *e.draw);
+            text += QLatin1Char(' ');
+            text += e.dateTime;
+        } else {
+            text += e.unreadable;
+        }
         text += tickets::kCrLf;
     }
     return text;
 }
 
-bool remember(History& history, const Draw& draw, const QString& dateTime)
+Remembered remember(History& history, const Draw& draw, const QString& dateTime)
 {
-    const std::vector<int> newest = history.drawsNewestFirst();
-    if (!newest.empty() && *history.entries[newest.front()].draw == draw)
-        return false;
+    Remembered out;
+    if (history.holds(draw))
+        return out;
     history.entries.push_back(Entry{draw, dateTime, QString()});
-    dropOldestBeyondCap(history);
-    return true;
+    out.added = true;
+    out.dropped = dropOldestBeyondCap(history);
+    return out;
+}
+
+Merged mergeHistory(History& into, const History& from)
+{
+    QSet<quint64> held;
+    for (const Entry& e : into.entries)
+        if (e.draw)
+            held.insert(e.draw->key());
+    Merged out;
+    for (const Entry& e : from.entries) {
+        if (!e.draw || held.contains(e.draw->key()))
+            continue;
+        held.insert(e.draw->key());
+        into.entries.push_back(e);
+        ++out.added;
+    }
+    out.dropped = dropOldestBeyondCap(into);
+    return out;
+}
+
+LoadResult historyOfBytes(const QByteArray& bytes)
+{
+    LoadResult out;
+    // Text decoded with replacements would lose the bytes of the lines kept as they stand
+    // at the next rewrite: such a file is refused like one that cannot be read.
+    const std::optional<archive::DecodedText> decoded = archive::decodeTextStrictly(bytes);
+    if (!decoded) {
+        out.ok = false;
+        out.error = QStringLiteral("文字编码无法识别");
+        return out;
+    }
+    out.history = parseHistory(archive::textLines(decoded->text));
+    out.history.encoding = decoded->encoding;
+    return out;
 }
 
 LoadResult loadHistory(const QString& folder)
 {
-    LoadResult out;
     const QString path = historyPath(folder);
-    if (!QFileInfo::exists(path))
-        return out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const archive::FileRead file = archive::readFile(path, archive::kMaxHistoryBytes);
+    LoadResult out;
+    if (file.refused()) {
         out.ok = false;
-        out.error = messages::pathText(path) + QStringLiteral("：无法读取");
-        return out;
+        out.error = file.reason;
+    } else if (file.read()) {
+        out = historyOfBytes(file.bytes);
     }
-    // Text decoded with replacements would lose the bytes of the lines kept as they stand
-    // at the next rewrite: such a file is refused like one that cannot be read.
-    const std::optional<QString> text = archive::decodeTextStrictly(file.readAll());
-    if (!text) {
-        out.ok = false;
-        out.error = messages::pathText(path) + QStringLiteral("：文字编码无法识别");
-        return out;
-    }
-    out.history = parseHistory(archive::textLines(*text));
+    if (!out.ok)
+        out.error = messages::pathText(path) + QStringLiteral("：") + out.error;
     return out;
 }
 
 StoreResult storeHistory(const QString& folder, const History& history)
 {
-    const archive::WriteResult result = archive::writeTextFile(historyPath(folder), historyText(history));
-    return {result.ok, result.error};
+    const archive::WriteResult result =
+        archive::writeTextFile(historyPath(folder), historyText(history), history.encoding);
+    return {result.ok, result.error, 0};
 }
 
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, const QString& dateTime)
@@ -192,10 +319,29 @@ StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, con
         return {};
     LoadResult loaded = loadHistory(folder);
     if (!loaded.ok)
-        return {false, loaded.error};
-    if (!remember(loaded.history, *draw, dateTime))
+        return failedToRead(loaded);
+    const Remembered remembered = remember(loaded.history, *draw, dateTime);
+    if (!remembered.added)
         return {};
-    return storeHistory(folder, loaded.history);
+    StoreResult stored = storeHistory(folder, loaded.history);
+    if (stored.ok)
+        stored.dropped = remembered.dropped;
+    return stored;
+}
+
+StoreResult forgetDraw(const QString& folder, const Draw& draw, History& history)
+{
+    LoadResult loaded = loadHistory(folder);
+    if (!loaded.ok)
+        return failedToRead(loaded);
+    History changed = loaded.history;
+    auto& entries = changed.entries;
+    entries.erase(std::remove_if(entries.begin(), entries.end(),
+                                 [&draw](const Entry& e) { return e.draw && *e.draw == draw; }),
+                  entries.end());
+    const StoreResult stored = storeHistory(folder, changed);
+    history = stored.ok ? std::move(changed) : std::move(loaded.history);
+    return stored;
 }
 
 QString unreadableLinesMessage(const QString& folder, const History& history)
@@ -208,10 +354,20 @@ QString unreadableLinesMessage(const QString& folder, const History& history)
     QString text = QStringLiteral("错误提示：BR   开奖记录文件 ")
                    + messages::pathText(historyPath(folder))
                    + QStringLiteral(" 有%1行无法识别，已跳过并原样保留：BR   ").arg(lines.size())
-                   + shownLines(lines.mid(0, kShown)).join(QStringLiteral("BR   "));
+                   + lines.mid(0, kShown).join(QStringLiteral("BR   "));
     if (lines.size() > kShown)
         text += QStringLiteral("BR   ……");
     return text;
+}
+
+QString droppedDrawsText(int dropped)
+{
+    return QStringLiteral("开奖记录最多保存%1期，最早的%2期已从开奖记录中删除。").arg(kMaxDraws).arg(dropped);
+}
+
+QString droppedDrawsMessage(int dropped)
+{
+    return dropped > 0 ? QStringLiteral("提示：BR   ") + droppedDrawsText(dropped) : QString();
 }
 
 }  // namespace history

@@ -1,7 +1,10 @@
 // The draw history "draws.txt" in the data folder: one draw a line, its seven numbers
 // separated by single spaces, one space, the date-time text of the first check made with
-// it; newest last. Lines the program cannot read are kept where they stand.
+// it; newest last. Each draw stands once. Lines the program cannot read are kept where
+// they stand, byte for byte.
 #pragma once
+
+#include "archive/archive_files.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,7 +15,8 @@
 namespace history {
 
 inline const QString kHistoryFileName = QStringLiteral("draws.txt");
-inline constexpr int kMaxDraws = 1000;
+// The draws kept; a check that adds one more drops the oldest, and says so.
+inline constexpr int kMaxDraws = 10000;
 
 // 1..36 for a field of two decimal digits ("01" … "36"), 0 for anything else.
 int numberValue(QStringView field);
@@ -24,7 +28,10 @@ struct Draw {
 
     // "01 02 03 04 05 06 07", no trailing space.
     QString numbersText() const;
-    bool operator==(const Draw& other) const { return numbers == other.numbers; }
+    // The same draw whatever the order its regular numbers were keyed in: the set of the
+    // regular numbers and the special number.
+    quint64 key() const;
+    bool operator==(const Draw& other) const { return key() == other.key(); }
 };
 
 // The complete draw a draw line holds (markers and trailing spaces do not count):
@@ -40,22 +47,38 @@ struct Entry {
 };
 
 struct History {
-    std::vector<Entry> entries;  // file order: oldest first
+    std::vector<Entry> entries;     // file order: oldest first
+    archive::TextEncoding encoding; // how the file is written back
 
     // The draws, newest first, as indexes into entries.
     std::vector<int> drawsNewestFirst() const;
+    int drawCount() const;
+    bool holds(const Draw& draw) const;
     // The 1-based file line numbers and texts of the unreadable lines.
     QStringList unreadableLines() const;
 };
 
-// Reads the file's lines; empty lines are dropped.
+// Reads the file's lines; empty lines are dropped, and so is a draw that an earlier line
+// already holds (the first check's time stays).
 History parseHistory(const QStringList& lines);
 // The file's text: every entry followed by CR LF.
 QString historyText(const History& history);
 
-// Adds the draw as the newest entry unless it already is the newest; then drops the
-// oldest draws beyond kMaxDraws (unreadable lines stay). Returns whether it was added.
-bool remember(History& history, const Draw& draw, const QString& dateTime);
+struct Remembered {
+    bool added = false;
+    int dropped = 0;  // the oldest draws dropped to keep kMaxDraws
+};
+// Adds the draw as the newest entry unless the history holds it already; then drops the
+// oldest draws beyond kMaxDraws in one pass (unreadable lines stay).
+Remembered remember(History& history, const Draw& draw, const QString& dateTime);
+
+// Adds the draws of `from` that `into` lacks as its newest entries, in their order; then
+// drops the oldest draws beyond kMaxDraws in one pass.
+struct Merged {
+    int added = 0;
+    int dropped = 0;
+};
+Merged mergeHistory(History& into, const History& from);
 
 // What reading the file gives; a missing file is an empty history.
 struct LoadResult {
@@ -64,20 +87,32 @@ struct LoadResult {
     QString error;   // for the user, naming the file
 };
 LoadResult loadHistory(const QString& folder);
+// The reader's rules on the file's bytes.
+LoadResult historyOfBytes(const QByteArray& bytes);
 
 struct StoreResult {
     bool ok = true;
-    QString error;  // for the user, naming the file
+    QString error;    // for the user, naming the file
+    int dropped = 0;  // draws dropped to keep kMaxDraws
 };
 StoreResult storeHistory(const QString& folder, const History& history);
 
 // Remembers a checked draw line in the folder's history: nothing happens when the line
-// holds no complete draw or the draw is already the newest. A failure is returned, never
-// thrown, and leaves the file as it was.
+// holds no complete draw or the history holds the draw already. A failure is returned,
+// never thrown, and leaves the file as it was.
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine,
                              const QString& dateTime);
 
+// Deletes a draw from the history as the file holds it now, so that what another program
+// wrote into it since it was shown stays. `history` receives the file's entries after
+// the deletion (as read, when the deletion failed).
+StoreResult forgetDraw(const QString& folder, const Draw& draw, History& history);
+
 // The user's message about unreadable lines ("" when there are none).
 QString unreadableLinesMessage(const QString& folder, const History& history);
+// What dropping the oldest draws to keep kMaxDraws did, in a sentence; the message
+// with its title ("" when none were dropped).
+QString droppedDrawsText(int dropped);
+QString droppedDrawsMessage(int dropped);
 
 }  // namespace history

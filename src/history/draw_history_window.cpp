@@ -158,7 +158,7 @@ void DrawHistory1::buildControls()
 
     UseDraw = makeCommand(QStringLiteral("UseDraw"), QStringLiteral("填入开奖号码"), this);
     DeleteDraw = makeCommand(QStringLiteral("DeleteDraw"), QStringLiteral("删除这期"), this);
-    DeleteDraw->setEnabled(m_writable);
+    DeleteDraw->setEnabled(m_writable && archive::writesAllowed());
     CheckDraws = makeCommand(QStringLiteral("CheckDraws"), QStringLiteral("多期对奖"), this);
     CloseHistory = makeCommand(QStringLiteral("CloseHistory"), QStringLiteral("关闭"), this);
 
@@ -235,22 +235,20 @@ void DrawHistory1::DeleteDraw_Click()
     const int entry = currentEntry();
     if (entry < 0)
         return;
-    const QString numbers = m_history.entries[size_t(entry)].draw->numbersText();
+    const history::Draw draw = *m_history.entries[size_t(entry)].draw;
     if (!askYesNo(this, QStringLiteral("DeleteDrawQuestion"), QStringLiteral("删除开奖记录"),
-                  QStringLiteral("确定要从开奖记录中删除这期开奖号码吗？\n%1").arg(numbers), false))
+                  QStringLiteral("确定要从开奖记录中删除这期开奖号码吗？\n%1").arg(draw.numbersText()),
+                  false))
         return;
-    history::History changed = m_history;
-    changed.entries.erase(changed.entries.begin() + entry);
-    const history::StoreResult stored = history::storeHistory(m_main.dataFolder(), changed);
-    if (!stored.ok) {
+    // Deleted from the file as it is now: draws another program added since stay, and
+    // the list shows them.
+    const history::StoreResult stored = history::forgetDraw(m_main.dataFolder(), draw, m_history);
+    fillDrawList();
+    clearResult();
+    if (!stored.ok)
         m_main.showMessage(QStringLiteral("错误提示：BR   开奖记录没有删除，文件无法写入：BR   ")
                            + stored.error + QStringLiteral("BR   ")
                            + messages::writableFolderAdvice(m_main.dataFolder()));
-        return;
-    }
-    m_history = std::move(changed);
-    fillDrawList();
-    clearResult();
 }
 
 void DrawHistory1::CheckDraws_Click()
@@ -296,10 +294,15 @@ namespace history {
 
 void rememberCheckedDraw(Form1& main)
 {
+    // A copy opened read-only has said so already when the tickets were not saved.
+    if (!archive::writesAllowed())
+        return;
     const StoreResult stored =
         rememberDrawLine(main.dataFolder(), main.Text0->text(), archive::currentDateTimeText());
     if (!stored.ok)
         main.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
+    else if (stored.dropped > 0)
+        main.showMessage(droppedDrawsMessage(stored.dropped));
 }
 
 }  // namespace history

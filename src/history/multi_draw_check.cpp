@@ -3,6 +3,7 @@
 #include "tickets/prize_check.h"
 #include "tickets/ticket_text.h"
 
+#include <QSet>
 #include <QtAlgorithms>
 
 namespace history {
@@ -33,12 +34,15 @@ LineNumbers lineNumbers(const tickets::LineFields& fields)
 // The draws by number: bit d of word d / 64 in the row of number n is set when draw d
 // holds n among its regular numbers. Adding a line's rows with a bit-sliced counter gives
 // every draw's match count at once, 64 draws to a word.
+// A draw marked as repeated is left out.
 class DrawIndex {
 public:
-    explicit DrawIndex(const std::vector<Draw>& draws)
+    DrawIndex(const std::vector<Draw>& draws, const std::vector<bool>& repeated)
         : m_words((int(draws.size()) + 63) / 64), m_rows(size_t(37 * m_words)), m_special(draws.size())
     {
         for (size_t d = 0; d < draws.size(); ++d) {
+            if (repeated[d])
+                continue;
             for (int k = 0; k < 6; ++k)
                 m_rows[size_t(draws[d].numbers[k] * m_words) + d / 64] |= quint64(1) << (d % 64);
             m_special[d] = draws[d].numbers[6];
@@ -92,6 +96,19 @@ void forEachCrLfLine(QStringView text, Each each)
     each(text.mid(start));
 }
 
+// Per draw: whether an earlier draw of the list is the same draw.
+std::vector<bool> repeatedDraws(const std::vector<Draw>& draws)
+{
+    std::vector<bool> repeated(draws.size());
+    QSet<quint64> seen;
+    for (size_t d = 0; d < draws.size(); ++d) {
+        const quint64 key = draws[d].key();
+        repeated[d] = seen.contains(key);
+        seen.insert(key);
+    }
+    return repeated;
+}
+
 QString levelCounts(const std::array<int, 7>& perLevel)
 {
     return QStringLiteral("一等奖%1个，二等奖%2个，三等奖%3个，四等奖%4个，五等奖%5个，六等奖%6个")
@@ -113,7 +130,8 @@ MultiDrawResult checkAgainstDraws(const QString& ticketBox, const std::vector<Dr
 {
     MultiDrawResult out;
     out.perDraw.assign(draws.size(), {});
-    const DrawIndex index(draws);
+    out.repeated = repeatedDraws(draws);
+    const DrawIndex index(draws, out.repeated);
     out.text = tickets::cleanTicketText(ticketBox);
     if (out.text.isEmpty())
         return out;
@@ -152,7 +170,13 @@ QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawL
 {
     QStringList parts;
     std::array<int, 7> total{};
+    int counted = 0;
     for (size_t d = 0; d < result.perDraw.size(); ++d) {
+        if (result.repeated[d]) {
+            parts << QStringLiteral("%1：与前面的一期相同，不重复计算。").arg(drawLabels.value(int(d)));
+            continue;
+        }
+        ++counted;
         const std::array<int, 7>& perLevel = result.perDraw[d];
         for (int level = 1; level <= 6; ++level)
             total[level] += perLevel[level];
@@ -162,7 +186,7 @@ QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawL
                      .arg(levelCounts(perLevel));
     }
     parts << QStringLiteral("合计：%1期共中奖%2次（%3组号码中过奖），其中%4。共搜索了%5个无错组，%6个有错组(含空值组)。")
-                 .arg(result.perDraw.size())
+                 .arg(counted)
                  .arg(wins(total))
                  .arg(result.rows.size())
                  .arg(levelCounts(total))

@@ -1,7 +1,8 @@
 // Checking the ticket box against several draws at once. The box is read once; each
 // line becomes a set of numbers and is compared with each draw by a set intersection,
 // under the prize check's rules: numbers match by value, a number repeated in a line
-// counts once, only complete lines can win. Nothing is changed or saved.
+// counts once, only complete lines can win. A draw given twice counts once. Nothing is
+// changed or saved.
 #pragma once
 
 #include "history/draw_history.h"
@@ -31,6 +32,7 @@ struct MultiDrawResult {
     std::vector<Row> rows;                       // the lines that won at least once
     std::vector<Win> wins;
     std::vector<std::array<int, 7>> perDraw;     // per draw: lines won at each level 1..6
+    std::vector<bool> repeated;                  // per draw: the same as an earlier one, not counted
     int errorFree = 0;                           // complete lines
     int faulty = 0;                              // incomplete and empty lines
 

@@ -28,6 +28,16 @@ QString asWritten(const QString& text)
     return kAsWrittenMark + fenced + kAsWrittenMark;
 }
 
+QString quotedLine(const QString& line)
+{
+    if (line.size() <= kQuotedLineLength)
+        return asWritten(line);
+    // A character outside the basic plane is never cut in half.
+    const int cut = line[kQuotedLineLength - 1].isHighSurrogate() ? kQuotedLineLength - 1
+                                                                  : kQuotedLineLength;
+    return asWritten(line.left(cut)) + QStringLiteral("…");
+}
+
 QString pathText(const QString& path)
 {
     return asWritten(QDir::toNativeSeparators(path));

@@ -13,6 +13,11 @@ QString brToLineBreaks(QString text);
 // file): a "BR" in it stays two letters instead of becoming a line break.
 QString asWritten(const QString& text);
 
+// A line read from a file as a message quotes it: shown as written, and cut after its
+// first kQuotedLineLength characters with "…", so that a line of megabytes stays a line.
+inline constexpr int kQuotedLineLength = 200;
+QString quotedLine(const QString& line);
+
 // A path as the user reads it in a message: native separators, shown as written.
 QString pathText(const QString& path);
 

@@ -16,6 +16,11 @@ private slots:
     void choice_data();
     void choice();
     void shareFolderBesideTheProgramFolder();
+    void slotsBesideTheProgramAreNamed_data();
+    void slotsBesideTheProgramAreNamed();
+    void userDataFolder_data();
+    void userDataFolder();
+    void dataFolderIsTheOwnersAlone();
 };
 
 void AppFoldersTest::choice_data()
@@ -65,7 +70,7 @@ void AppFoldersTest::choice()
     } else {
         QCOMPARE(folders.data, userData);
         QCOMPARE(folders.share, share);
-        QVERIFY2(QFileInfo(userData).isDir(), "the user's data folder is created");
+        QVERIFY2(!QFileInfo::exists(userData), "choosing creates nothing");
     }
 }
 
@@ -73,6 +78,67 @@ void AppFoldersTest::shareFolderBesideTheProgramFolder()
 {
     QCOMPARE(installedShareFolder(QStringLiteral("/usr/bin")),
              QStringLiteral("/usr/share/lotto36x7"));
+}
+
+void AppFoldersTest::slotsBesideTheProgramAreNamed_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("named");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("none") << QStringList{"low.txt", "t0.txt"} << QStringList() << "";
+    QTest::newRow("slots and history")
+        << QStringList{"Save00.txt", "Save03.txt", "t0.txt", "draws.txt"}
+        << QStringList{"Save00.txt", "Save03.txt", "draws.txt"} << "程序文件夹里没有 sound 文件夹";
+}
+
+void AppFoldersTest::slotsBesideTheProgramAreNamed()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, named);
+    QFETCH(QString, reason);
+    QTemporaryDir program;
+    for (const QString& name : files) {
+        QFile f(program.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    const AppFolders folders = chooseFolders(program.path(), "/share", "/home/u/.local/share/lotto36x7");
+    QCOMPARE(folders.mode, FolderMode::Installed);
+    QCOMPARE(folders.filesBesideProgram, named);
+    QCOMPARE(folders.notPortableReason, reason);
+    QCOMPARE(folders.programFolder, named.isEmpty() ? QString() : program.path());
+}
+
+void AppFoldersTest::userDataFolder_data()
+{
+    QTest::addColumn<QString>("xdgDataHome");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("absolute") << "/data/u" << "/data/u/lotto36x7";
+    QTest::newRow("unset") << "" << "/home/u/.local/share/lotto36x7";
+    QTest::newRow("relative is ignored") << "data/u" << "/home/u/.local/share/lotto36x7";
+    QTest::newRow("dot is ignored") << "." << "/home/u/.local/share/lotto36x7";
+}
+
+void AppFoldersTest::userDataFolder()
+{
+    QFETCH(QString, xdgDataHome);
+    QFETCH(QString, folder);
+    QCOMPARE(archive::userDataFolder(xdgDataHome, QStringLiteral("/home/u")), folder);
+}
+
+void AppFoldersTest::dataFolderIsTheOwnersAlone()
+{
+    QTemporaryDir root;
+    QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                           | QFile::ReadGroup | QFile::ExeGroup);
+    const QString folder = root.filePath(QStringLiteral("home/.local/share/lotto36x7"));
+    QCOMPARE(createDataFolder(folder), QString());
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    for (const QString& made : {folder, root.filePath("home/.local/share"), root.filePath("home")})
+        QCOMPARE(QFileInfo(made).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 ownerOnly);
+    // A folder that was there keeps its mode; making it again changes nothing.
+    QVERIFY(QFileInfo(root.path()).permissions() & QFile::ReadGroup);
+    QCOMPARE(createDataFolder(folder), QString());
 }
 
 QTEST_GUILESS_MAIN(AppFoldersTest)

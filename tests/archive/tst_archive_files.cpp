@@ -1,5 +1,6 @@
 // The slot files: what a save writes, what a load gives back, and failed writes.
 #include "archive/archive_files.h"
+#include "support/test_files.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,19 +11,8 @@
 
 using namespace archive;
 
-namespace {
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-}  // namespace
+using testfiles::readBytes;
+using testfiles::writeBytes;
 
 class ArchiveFilesTest : public QObject {
     Q_OBJECT
@@ -34,8 +24,8 @@ private slots:
     void loadedFiles_data();
     void loadedFiles();
     void missingFilesReadAsEmpty();
-    void interruptedSavesAreRemoved_data();
-    void interruptedSavesAreRemoved();
+    void onlyTheProgramsOwnCopiesAreRemoved_data();
+    void onlyTheProgramsOwnCopiesAreRemoved();
     void malformedFiles_data();
     void malformedFiles();
     void timeFileLinesAreJoined();
@@ -128,37 +118,34 @@ void ArchiveFilesTest::missingFilesReadAsEmpty()
     QVERIFY(loaded.text.isEmpty());
     QCOMPARE(int(loaded.lineCount), 0);
     QVERIFY(!loaded.lastLineCount);
-    QVERIFY(readTimeText(dir.path(), QStringLiteral("t0.txt")).isEmpty());
-    QVERIFY(!readLowText(dir.path()));
+    QVERIFY(!readTimeText(dir.path(), QStringLiteral("t0.txt")).text);
+    QVERIFY(!readLowText(dir.path()).text);
 }
 
-void ArchiveFilesTest::interruptedSavesAreRemoved_data()
+void ArchiveFilesTest::onlyTheProgramsOwnCopiesAreRemoved_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("removed");
-    QTest::newRow("slot copy, mixed case") << "Save00.txt.oyEtft" << true;
-    QTest::newRow("slot copy, small letters") << "Save05.txt.abcdef" << true;
-    QTest::newRow("time copy, capitals") << "t5.txt.NKAJOH" << true;
-    QTest::newRow("history copy") << "draws.txt.qBxJSo" << true;
+    QTest::newRow("a cut-off write's copy") << ".Save00.txt.lotto36x7-4711-new" << true;
+    QTest::newRow("a cut-off write's old name") << ".draws.txt.lotto36x7-12-old" << true;
     QTest::newRow("the slot itself") << "Save00.txt" << false;
-    QTest::newRow("user's .bak") << "Save00.txt.bak" << false;
-    QTest::newRow("user's .old") << "Save00.txt.old" << false;
-    QTest::newRow("seven letters") << "Save00.txt.backups" << false;
-    QTest::newRow("a digit") << "Save00.txt.copy01" << false;
-    QTest::newRow("not a letter") << "Save00.txt.oyEt-t" << false;
-    QTest::newRow("no seventh slot") << "Save06.txt.oyEtft" << false;
-    QTest::newRow("rules file") << "low.txt.oyEtft" << false;
-    QTest::newRow("line end after the name") << "Save00.txt.oyEtft\n" << false;
+    // Names the user gave copies of the files: never removed, whatever they look like.
+    for (const char* name : {"Save00.txt.backup", "Save01.txt.myCopy", "t0.txt.before",
+                             "draws.txt.backup", "Save00.txt.oyEtft", "Save00.txt.bak"})
+        QTest::newRow(name) << name << false;
+    QTest::newRow("no process number") << ".Save00.txt.lotto36x7--new" << false;
+    QTest::newRow("another ending") << ".Save00.txt.lotto36x7-4711-mine" << false;
+    QTest::newRow("line end after the name") << ".Save00.txt.lotto36x7-4711-new\n" << false;
 }
 
-void ArchiveFilesTest::interruptedSavesAreRemoved()
+void ArchiveFilesTest::onlyTheProgramsOwnCopiesAreRemoved()
 {
     QFETCH(QString, name);
     QFETCH(bool, removed);
     QTemporaryDir dir;
     writeBytes(dir.filePath(name), "01 \r\n");
     writeBytes(dir.filePath("Save01.txt"), "01 \r\n");
-    QCOMPARE(removeInterruptedSaves(dir.path()), removed ? QStringList{name} : QStringList());
+    QCOMPARE(removeUnfinishedWrites(dir.path()), removed ? QStringList{name} : QStringList());
     QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
     QVERIFY(QFile::exists(dir.filePath("Save01.txt")));
 }
@@ -186,8 +173,8 @@ void ArchiveFilesTest::malformedFiles_data()
     QTest::newRow("GB18030 text") << QByteArray(QStringEncoder("GB18030").encode(QStringLiteral("01 02 彩票\r\n")))
                                   << "" << 1;
     QTest::newRow("a line of 4,097 characters") << QByteArray(4097, '1') << "文件里有一行长达 4097 个字符" << 0;
-    QTest::newRow("20 MB line without line end") << repeatedLines(20 << 20, false) << "文件太大（20971518 字节）" << 0;
-    QTest::newRow("100 MB file") << repeatedLines(100 << 20, true) << "文件太大（104857598 字节）" << 0;
+    QTest::newRow("20 MB line without line end") << repeatedLines(20 << 20, false) << "文件太大（20971518 字节，" << 0;
+    QTest::newRow("100 MB file") << repeatedLines(100 << 20, true) << "文件太大（104857598 字节，" << 0;
     QTest::newRow("100,000 lines: the counter stops at 32,767")
         << repeatedLines(100000 * 23, true) << "" << 32767;
 }
@@ -216,8 +203,8 @@ void ArchiveFilesTest::timeFileLinesAreJoined()
 {
     QTemporaryDir dir;
     writeBytes(dir.filePath("t2.txt"), "2026/1/2\r\n3:04:05\r\n");
-    QCOMPARE(readTimeText(dir.path(), "t2.txt"), QStringLiteral("2026/1/23:04:05"));
-    QCOMPARE(readTimeFirstLine(dir.path(), "t2.txt"), QStringLiteral("2026/1/2"));
+    QCOMPARE(readTimeText(dir.path(), "t2.txt").text.value_or(QString()), QStringLiteral("2026/1/23:04:05"));
+    QCOMPARE(readTimeFirstLine(dir.path(), "t2.txt").text.value_or(QString()), QStringLiteral("2026/1/2"));
 }
 
 void ArchiveFilesTest::chineseWindowsFilesAreReadAsGb18030()
@@ -227,7 +214,7 @@ void ArchiveFilesTest::chineseWindowsFilesAreReadAsGb18030()
     if (!gb.isValid())
         QSKIP("no GB18030 codec in this Qt build");
     writeBytes(dir.filePath("low.txt"), gb.encode(QStringLiteral("36选7玩法：\r\n中奖规则\r\n")));
-    QCOMPARE(readLowText(dir.path()).value_or(QString()), QStringLiteral("36选7玩法：\r\n中奖规则\r\n"));
+    QCOMPARE(readLowText(dir.path()).text.value_or(QString()), QStringLiteral("36选7玩法：\r\n中奖规则\r\n"));
 }
 
 void ArchiveFilesTest::failedWriteKeepsTheOldFile()

@@ -238,7 +238,7 @@ void ArchiveWindowTest::failedFileChangesNothing_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
     QTest::newRow("save as") << "saveaswr34w" << "错误提示：\r\n   彩票数据没有另存到存档03";
-    QTest::newRow("open") << "open234" << "错误提示：\r\n   存档03的数据文件没有打开：文件无法读取";
+    QTest::newRow("open") << "open234" << "错误提示：\r\n   存档03的数据文件没有打开：这是一个文件夹，不是文件";
 }
 
 void ArchiveWindowTest::failedFileChangesNothing()

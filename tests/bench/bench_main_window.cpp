@@ -70,18 +70,6 @@ double medianNs(int runs, const std::function<void()>& work,
     return double(times[runs / 2]);
 }
 
-// Hides every message window as soon as it shows, so a click runs to its end.
-class DismissMessages : public QObject {
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Show)
-            if (auto* w = qobject_cast<ShowText1*>(watched))
-                QTimer::singleShot(0, w, &QWidget::hide);
-        return false;
-    }
-};
-
 // Runs the event loop, as while the user reads the report, until the message window holds
 // the whole of a long report (at most 10 s).
 void waitForWholeReport(Form1& form)
@@ -106,7 +94,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     CueRecorder silence;
     TestFolder folder;
-    DismissMessages dismiss;
+    MessageDismisser dismiss;
     app.installEventFilter(&dismiss);
 
     const QString full = ticketText(32767);

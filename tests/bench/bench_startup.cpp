@@ -1,15 +1,21 @@
 // Start-up on a full slot, as the user waits for it: the time from starting the program
 // until its main window is shown, with a slot of 32,767 lines ÷ the same with an empty
 // slot (goal ≤ 1.5). Each start is a child process (this program with "--start FOLDER").
+// Printed after it: the start with each kind of odd file where a slot's files belong (a
+// pipe, a link to /dev/zero, a 5 MB time file, a link to nothing), its message dismissed
+// at once.
 #include "app/main_window.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -30,6 +36,7 @@ int startOnce(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     CueRecorder cues;
+    ModalWatcher modals;  // an odd file's message
     Form1 form(QString::fromLocal8Bit(argv[2]));
     form.show();
     QApplication::processEvents();
@@ -75,5 +82,23 @@ int main(int argc, char* argv[])
     std::printf("%-58s %8.2f   (goal <= 1.5) %s   [%.0f ms / %.0f ms]\n",
                 "(g) start-up on 32,767 lines / on an empty slot", ratio,
                 ratio <= 1.5 ? "ok" : "OVER", fullMs, emptyMs);
+    const std::vector<std::pair<const char*, std::function<bool(const QString&)>>> oddFiles = {
+        {"t0.txt a pipe", [](const QString& f) { return ::mkfifo(QFile::encodeName(f + "/t0.txt").constData(), 0600) == 0; }},
+        {"t0.txt a link to /dev/zero", [](const QString& f) { return QFile::link("/dev/zero", f + "/t0.txt"); }},
+        {"t0.txt of 5 MB", [](const QString& f) {
+             QFile t(f + "/t0.txt");
+             return t.open(QIODevice::WriteOnly) && t.write(QByteArray(5 << 20, '9')) == (5 << 20);
+         }},
+        {"Save00.txt a pipe", [](const QString& f) { return ::mkfifo(QFile::encodeName(f + "/Save00.txt").constData(), 0600) == 0; }},
+        {"Save00.txt a link to nothing", [](const QString& f) { return QFile::link(f + "/gone", f + "/Save00.txt"); }},
+        {"draws.txt a pipe", [](const QString& f) { return ::mkfifo(QFile::encodeName(f + "/draws.txt").constData(), 0600) == 0; }}};
+    for (const auto& [what, make] : oddFiles) {
+        TestFolder odd;
+        if (!make(odd.path())) {
+            std::printf("start-up with %s: could not be made\n", what);
+            continue;
+        }
+        std::printf("start-up with %-30s %6.0f ms\n", what, medianStartMs(self, odd.path(), 3));
+    }
     return 0;
 }

@@ -2,6 +2,7 @@
 // checkers alike, and a reader of the files it leaves.
 #pragma once
 
+#include "support/test_files.h"
 #include "tickets/ticket_text.h"
 
 #include <QFile>
@@ -31,5 +32,8 @@ inline QByteArray fileBytes(const QString& path)
 
 inline const QString kTextA = ticketText(3000, 0);
 inline const QString kTextB = ticketText(4000, 11);
+inline const QString kTextC = ticketText(50, 23);  // what a second copy tries to save
+inline const QString kHistoryA = testfiles::DrawRow().historyLines(3000);
+inline const QString kHistoryB = testfiles::DrawRow(500).historyLines(4000);
 
 }  // namespace faults

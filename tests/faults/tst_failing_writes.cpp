@@ -1,14 +1,18 @@
 // Saves that cannot be written, through the real save paths in a child program: the old
-// slot file stays as it was, a message names the file, SaveOK keeps its value and the
-// exit guard still asks. A size limit, a folder in the file's place and a file that
-// cannot be replaced each make the write fail (as root a read-only folder would not).
+// slot file stays as it was, a message names the file and the system's reason, SaveOK
+// keeps its value and the exit guard still asks. A size limit, a folder in the file's
+// place and a file that cannot be replaced each make the write fail (as root a read-only
+// folder would not); a full disk, a failing sync and a read-only disk are injected into
+// the write's steps.
 #include "fault_texts.h"
 
 #include <QDir>
+#include <QHash>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -65,10 +69,19 @@ void FailingWritesTest::failedWriteKeepsTheOldSlot_data()
     QTest::addColumn<QString>("way");
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("target");
-    for (const char* fault : {"size limit", "folder in its place", "cannot be replaced"}) {
-        QTest::addRow("save, %s", fault) << "save" << fault << "Save00.txt";
-        QTest::addRow("save as, %s", fault) << "saveas" << fault << "Save03.txt";
-        QTest::addRow("generation, %s", fault) << "generate" << fault << "Save00.txt";
+    QTest::addColumn<QString>("reason");
+    const QList<std::pair<const char*, const char*>> faults = {
+        {"size limit", "文件超过了允许的大小"},
+        {"folder in its place", "同名的文件夹占了文件的位置"},
+        {"cannot be replaced", "没有权限"},
+        {"write ENOSPC", "磁盘空间已满"},
+        {"sync EIO", "没能存到磁盘上：磁盘读写出错"},
+        {"rename EROFS", "磁盘是只读的"},
+        {"syncfolder EIO", "没能存到磁盘上：磁盘读写出错"}};
+    for (const auto& [fault, reason] : faults) {
+        QTest::addRow("save, %s", fault) << "save" << fault << "Save00.txt" << reason;
+        QTest::addRow("save as, %s", fault) << "saveas" << fault << "Save03.txt" << reason;
+        QTest::addRow("generation, %s", fault) << "generate" << fault << "Save00.txt" << reason;
     }
 }
 
@@ -77,6 +90,7 @@ void FailingWritesTest::failedWriteKeepsTheOldSlot()
     QFETCH(QString, way);
     QFETCH(QString, fault);
     QFETCH(QString, target);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QByteArray old = faults::kTextA.toUtf8() + "\r\n";
@@ -97,7 +111,12 @@ void FailingWritesTest::failedWriteKeepsTheOldSlot()
 
     QProcess writer;
     writer.setProgram(QCoreApplication::applicationDirPath() + QStringLiteral("/slot_writer"));
-    writer.setArguments({QStringLiteral("fail"), dir.path(), way});
+    QStringList arguments{QStringLiteral("fail"), dir.path(), way};
+    static const QHash<QString, int> errors = {{"ENOSPC", ENOSPC}, {"EIO", EIO}, {"EROFS", EROFS}};
+    const QStringList injected = fault.split(QLatin1Char(' '));
+    if (errors.contains(injected.value(1)))
+        arguments << injected[0] << QString::number(errors[injected[1]]);
+    writer.setArguments(arguments);
     if (fault == QLatin1String("size limit")) {
         writer.setChildProcessModifier([] {
             // Files may not grow beyond 100 bytes; a write beyond that fails with EFBIG.
@@ -123,6 +142,8 @@ void FailingWritesTest::failedWriteKeepsTheOldSlot()
     QVERIFY2(output.contains(QRegularExpression(QStringLiteral("message 错误提示：[^\n]*没有[^\n]*")
                                                 + QRegularExpression::escape(target))),
              qPrintable(output));
+    QVERIFY2(output.contains(reason), qPrintable(output));
+    QVERIFY2(!output.contains(QStringLiteral("已保存")), qPrintable(output));
     QVERIFY2(output.contains(QStringLiteral("saveok-kept 1")), qPrintable(output));
     QVERIFY2(output.contains(QStringLiteral("guard-asks 1")), qPrintable(output));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);

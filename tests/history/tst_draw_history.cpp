@@ -1,10 +1,14 @@
 // The draw history file: reading and rewriting it, remembering checked draws, the cap.
 #include "archive/archive_files.h"
 #include "history/draw_history.h"
+#include "messages/message_text.h"
+#include "support/test_files.h"
+#include "tickets/ticket_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,11 +22,17 @@ QString fileLine(const QString& numbers, const QString& date = kDate)
 }
 QString readHistoryFile(const QTemporaryDir& dir)
 {
-    return archive::readTextFile(dir.filePath(kHistoryFileName)).value_or(QStringLiteral("<none>"));
+    return archive::readTextFile(dir.filePath(kHistoryFileName), archive::kMaxHistoryBytes)
+        .text.value_or(QStringLiteral("<none>"));
 }
 void writeHistoryFile(const QTemporaryDir& dir, const QString& text)
 {
     QVERIFY(archive::writeTextFile(dir.filePath(kHistoryFileName), text).ok);
+}
+// Draw `i` of the row of different draws.
+QString distinctDraw(int i)
+{
+    return testfiles::DrawRow(i).next();
 }
 }  // namespace
 
@@ -35,7 +45,11 @@ private slots:
     void readAndRewrite();
     void remember_data();
     void remember();
-    void keepsTheNewestThousand();
+    void keepsTheNewestDraws_data();
+    void keepsTheNewestDraws();
+    void unreadableLinesAreQuotedShort();
+    void historyKeepsItsEncoding_data();
+    void historyKeepsItsEncoding();
     void unreadableFileIsNeverOverwritten_data();
     void unreadableFileIsNeverOverwritten();
 };
@@ -82,6 +96,12 @@ void DrawHistoryTest::readAndRewrite_data()
     QTest::newRow("empty lines dropped") << a + "\r\n" + b << a + b << both << 0;
     const QString junk = QStringLiteral("看不懂的一行\r\n");
     QTest::newRow("unreadable kept in place") << a + junk + b << a + junk + b << both << 1;
+    // One entry per draw, the first check's time kept; the order the numbers were keyed
+    // in does not make another draw.
+    QTest::newRow("a draw twice shows once") << a + b + fileLine(QStringLiteral("01 02 03 04 05 06 07"), QStringLiteral("2026/12/9 1:00:00"))
+                                             << a + b << both << 0;
+    QTest::newRow("the same draw in another order")
+        << a + b + fileLine(QStringLiteral("06 05 04 03 02 01 07")) << a + b << both << 0;
     const QStringList justA = {QStringLiteral("01 02 03 04 05 06 07")};
     for (const QString& bad : {QStringLiteral("01 02 03 04 05 06 07\r\n"),
                                QStringLiteral("01 02 03 04 05 06 07 昨天\r\n"),
@@ -119,7 +139,9 @@ void DrawHistoryTest::remember_data()
     QTest::newRow("new draw") << file << "20 21 22 23 24 25 26 "
                               << file + fileLine(QStringLiteral("20 21 22 23 24 25 26"), now);
     QTest::newRow("the newest again") << file << newest + " " << file;
-    QTest::newRow("an older one again") << file << older + " " << file + fileLine(older, now);
+    QTest::newRow("an older one again") << file << older + " " << file;
+    QTest::newRow("an older one, other order") << file << "07 06 05 04 03 02 01 " << file + fileLine(QStringLiteral("07 06 05 04 03 02 01"), now);
+    QTest::newRow("an older one, numbers reordered") << file << "02 01 03 04 05 06 07 " << file;
     QTest::newRow("incomplete") << file << "01 02 03 " << file;
     QTest::newRow("invalid") << file << "01 02 03 04 05 06 01 " << file;
     QTest::newRow("empty") << "<none>" << "" << "<none>";
@@ -141,20 +163,59 @@ void DrawHistoryTest::remember()
     QCOMPARE(readHistoryFile(dir), after);
 }
 
-void DrawHistoryTest::keepsTheNewestThousand()
+void DrawHistoryTest::keepsTheNewestDraws_data()
 {
+    QTest::addColumn<int>("inFile");
+    QTest::newRow("a full history") << kMaxDraws;
+    QTest::newRow("a history ten times too long") << 10 * kMaxDraws;
+}
+
+void DrawHistoryTest::keepsTheNewestDraws()
+{
+    QFETCH(int, inFile);
     QTemporaryDir dir;
-    QString file = QStringLiteral("无法识别\r\n");
-    for (int i = 0; i < kMaxDraws; ++i)  // every draw differs from the one before it
-        file += fileLine(i % 2 ? QStringLiteral("01 02 03 04 05 06 07") : QStringLiteral("08 09 10 11 12 13 14"),
-                         QStringLiteral("2026/1/1 0:%1:00").arg(i % 60, 2, 10, QLatin1Char('0')));
-    writeHistoryFile(dir, file);
-    QVERIFY(rememberDrawLine(dir.path(), QStringLiteral("20 21 22 23 24 25 26 "), kDate).ok);
+    writeHistoryFile(dir, QStringLiteral("无法识别\r\n") + testfiles::DrawRow().historyLines(inFile));
+    const StoreResult result = rememberDrawLine(dir.path(), QStringLiteral("20 21 22 23 24 25 26 "), kDate);
+    QVERIFY(result.ok);
+    QCOMPARE(result.dropped, inFile + 1 - kMaxDraws);
+    QVERIFY(droppedDrawsMessage(result.dropped).contains(QString::number(result.dropped)));
     const QStringList lines = archive::textLines(readHistoryFile(dir));
     QCOMPARE(lines.size(), kMaxDraws + 1);
     QCOMPARE(lines.first(), QStringLiteral("无法识别"));
-    QCOMPARE(lines[1], QStringLiteral("01 02 03 04 05 06 07 2026/1/1 0:01:00"));  // the oldest went
+    QCOMPARE(lines[1], distinctDraw(inFile + 1 - kMaxDraws) + QStringLiteral(" 2026/1/1 0:00:00"));  // the oldest went
     QCOMPARE(lines.last(), QStringLiteral("20 21 22 23 24 25 26 ") + kDate);
+}
+
+void DrawHistoryTest::unreadableLinesAreQuotedShort()
+{
+    const QString longLine(5000000, QLatin1Char('x'));
+    const History h = parseHistory({longLine, QStringLiteral("01 02 03 04 05 06 07 ") + kDate});
+    const QString message = messages::brToLineBreaks(unreadableLinesMessage(QStringLiteral("/data"), h));
+    QVERIFY2(message.size() < 600, qPrintable(message.left(600)));
+    QVERIFY(message.contains(QString(200, QLatin1Char('x')) + QStringLiteral("…")));
+    QVERIFY(historyText(h).startsWith(longLine + QStringLiteral("\r\n")));  // the file keeps it whole
+}
+
+void DrawHistoryTest::historyKeepsItsEncoding_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray line = "01 02 03 04 05 06 07 2026/12/7 20:15:03\r\n";
+    QTest::newRow("UTF-8") << line + QStringLiteral("手写的一行\r\n").toUtf8();
+    QTest::newRow("UTF-8 with a byte order mark") << "\xef\xbb\xbf" + line + QStringLiteral("手写\r\n").toUtf8();
+    QTest::newRow("GB18030") << line + QStringEncoder("GB18030").encode(QStringLiteral("手写的一行\r\n"));
+}
+
+void DrawHistoryTest::historyKeepsItsEncoding()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(kHistoryFileName));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    QVERIFY(rememberDrawLine(dir.path(), QStringLiteral("08 09 10 11 12 13 14 "), kDate).ok);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes + "08 09 10 11 12 13 14 2026/12/7 20:15:03\r\n");
 }
 
 void DrawHistoryTest::unreadableFileIsNeverOverwritten_data()

@@ -70,6 +70,9 @@ void MultiDrawCheckTest::resultTable_data()
     QTest::newRow("no line wins") << "20 21 22 23 24 25 26 " << QStringList{d1, d2} << ""
                                   << QList<int>{0, 0} << 1 << 0;
     QTest::newRow("empty box") << "" << QStringList{d1} << "" << QList<int>{0} << 0 << 0;
+    // One draw ticked twice (here keyed in another order) is counted once.
+    QTest::newRow("the same draw twice") << example << QStringList{d1, QStringLiteral("06 05 04 03 02 01 07")}
+        << "1:5,0 | 2:2,0" << QList<int>{2, 0} << 2 << 1;
 }
 
 void MultiDrawCheckTest::resultTable()
@@ -88,6 +91,9 @@ void MultiDrawCheckTest::resultTable()
     QCOMPARE(wins, perDrawWins);
     QCOMPARE(r.errorFree, errorFree);
     QCOMPARE(r.faulty, faulty);
+    const QString summary = multiDrawSummary(r, drawLines);
+    QVERIFY2(summary.contains(QStringLiteral("合计：%1期").arg(std::count(r.repeated.begin(), r.repeated.end(), false))),
+             qPrintable(summary));
 }
 
 // Every line, whatever its fields, gets from the multi-draw check the level the prize

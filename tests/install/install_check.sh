@@ -32,7 +32,7 @@ $2"
 expect_folders "$prefix/bin/lotto36x7" "mode: installed
 data: $XDG_DATA_HOME/lotto36x7
 share: $prefix/share/lotto36x7"
-[ -d "$XDG_DATA_HOME/lotto36x7" ] || fail "the user's data folder was not created"
+[ ! -e "$XDG_DATA_HOME/lotto36x7" ] || fail "--folders created the user's data folder"
 
 share=$prefix/share
 for f in lotto36x7/low.txt applications/lotto36x7.desktop metainfo/net.orvane.lotto36x7.metainfo.xml \

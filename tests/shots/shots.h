@@ -29,3 +29,4 @@ void shootPrintViews(Form1& form, ShotContext& ctx);       // zoomed document, p
 void shootHistoryWindows(Form1& form, ShotContext& ctx);   // DrawHistory1 with a filled grid
 void shootRefusedSlot(Form1& form, ShotContext& ctx);       // a slot file that is not text
 void shootTicketMarks(Form1& form, ShotContext& ctx);       // the box after checks: rows and marks
+void shootDataFolderQuestions(Form1& form, ShotContext& ctx); // a second copy; slots beside the program

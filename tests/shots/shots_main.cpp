@@ -62,5 +62,6 @@ int main(int argc, char* argv[])
     shootHistoryWindows(form, ctx);
     shootRefusedSlot(form, ctx);
     shootTicketMarks(form, ctx);
+    shootDataFolderQuestions(form, ctx);
     return 0;
 }

@@ -70,6 +70,14 @@ Form1& StartedForm::start()
     return *m_form;
 }
 
+bool MessageDismisser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show)
+        if (auto* w = qobject_cast<ShowText1*>(watched))
+            QTimer::singleShot(0, w, &QWidget::hide);
+    return false;
+}
+
 ModalWatcher::ModalWatcher(QMessageBox::StandardButton a) : answer(a)
 {
     connect(&m_timer, &QTimer::timeout, this, &ModalWatcher::poll);
