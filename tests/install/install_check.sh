@@ -61,6 +61,12 @@ cues=$(find "$share/lotto36x7/sound" -name '*.mp3' | wc -l)
 desktop-file-validate "$share/applications/lotto36x7.desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net --pedantic "$share/metainfo/net.orvane.lotto36x7.metainfo.xml" >/dev/null \
   || fail "appstreamcli validate"
+# Each screenshot the AppStream data names is one of the pictures ./dev shot writes.
+shots=$(dirname "$0")/../shots
+for name in $(grep -o 'screenshots/[a-z0-9_]*\.png' "$share/metainfo/net.orvane.lotto36x7.metainfo.xml"); do
+  name=${name#screenshots/}
+  grep -rqF "QStringLiteral(\"${name%.png}\")" "$shots" || fail "./dev shot writes no $name"
+done
 
 # A portable copy: the program beside sound/ and low.txt in a folder the user may write.
 portable=$tmp/usb-stick
