@@ -20,12 +20,14 @@ if dpkg-query -W -f='${Status}' lotto36x7 2>/dev/null | grep -q 'ok installed'; 
   exit 1
 fi
 
+# apt-get waits for another installation on the machine to finish rather than failing.
+apt=(apt-get -o DPkg::Lock::Timeout=300 -y -qq)
 tmp=$(mktemp -d)
 chmod 755 "$tmp"
 user=lottocheck$$
 installed=0
 cleanup() {
-  [ "$installed" -eq 0 ] || apt-get purge -y -qq lotto36x7 lotto36x7-dbgsym >/dev/null 2>&1 || true
+  [ "$installed" -eq 0 ] || "${apt[@]}" purge lotto36x7 lotto36x7-dbgsym >/dev/null 2>&1 || true
   id "$user" >/dev/null 2>&1 && userdel "$user" 2>/dev/null
   rm -rf "$tmp"
 }
@@ -72,7 +74,7 @@ while read -r p; do if [ -e "$p" ]; then echo "$p"; fi; done <"$paths" >"$existi
 # --- Installed as a user installs it: with what it depends on only.
 export DEBIAN_FRONTEND=noninteractive
 installed=1
-apt-get install -y -qq --no-install-recommends "$deb" "$dbgsym" >/dev/null
+"${apt[@]}" install --no-install-recommends "$deb" "$dbgsym" >/dev/null
 
 # --- Started by an ordinary user on a private X server; the driver saves slot 0 through the
 # prize check and answers the exit question.
@@ -96,7 +98,7 @@ grep -q '^01 02 03 04 05 06 08 ' "$slot" 2>/dev/null || fail "slot 0 does not ho
 [ -s "$home/.local/share/lotto36x7/t0.txt" ] || fail "slot 0 has no time file"
 
 # --- Removed: nothing of it is left, the user's slot stays.
-apt-get purge -y -qq lotto36x7 lotto36x7-dbgsym >/dev/null
+"${apt[@]}" purge lotto36x7 lotto36x7-dbgsym >/dev/null
 installed=0
 while read -r p; do
   [ -e "$p" ] || continue
