@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/main_window.h"
 #include "archive/app_folders.h"
 #include "archive/data_folder_start.h"
@@ -8,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
-#include <cstring>
 
 namespace {
 
@@ -36,25 +36,23 @@ bool settleDataFolder(const archive::AppFolders& folders, archive::FolderLock& l
     return true;
 }
 
-bool hasArgument(int argc, char* argv[], const char* argument)
-{
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], argument) == 0)
-            return true;
-    return false;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    const commandLine::Request request = commandLine::parse(commandLine::arguments(argc, argv),
+                                                            commandLine::displayEnvironment());
+    if (request.action == commandLine::Action::Answer)
+        return commandLine::answer(request);
     // "--folders": print where the files are kept and stop; needs no display.
-    if (hasArgument(argc, argv, "--folders")) {
+    if (request.action == commandLine::Action::ShowFolders) {
         QCoreApplication app(argc, argv);
         QTextStream(stdout) << archive::describeFolders(programFolders());
         return 0;
     }
+    commandLine::endCleanlyIfWindowSystemFails();
     QApplication app(argc, argv);
+    commandLine::windowSystemStarted();
     QGuiApplication::setDesktopFileName(QStringLiteral("lotto36x7"));
     fonts::installSubstitutions();
     qtChinese::install();
