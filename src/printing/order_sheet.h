@@ -40,6 +40,6 @@ inline const QString kNoPrinterStatus = QStringLiteral("打印未执行：没有
 // How the word processor is asked to set the sheet.
 inline const QString kSheetFace = QStringLiteral("黑体");
 inline constexpr double kSheetPoints = 10;
-inline const QString kDocumentCaption = QStringLiteral("注意：彩票手动打印 Ctrl+P  退出WORD不建议保存文件 ...");
+inline const QString kDocumentCaption = QStringLiteral("注意：彩票手动打印 Ctrl+P  关闭打印窗口不会保存文件 ...");
 
 }  // namespace printing

@@ -88,7 +88,7 @@ void PrintActionTest::handsTheSheetOver()
 
     QCOMPARE(processor.calls,
              QStringList({"openVisible", "newDocument", "fontName 黑体", "fontSize 10", "leftAlignment",
-                          "insertText", "caption 注意：彩票手动打印 Ctrl+P  退出WORD不建议保存文件 ...",
+                          "insertText", "caption 注意：彩票手动打印 Ctrl+P  关闭打印窗口不会保存文件 ...",
                           "print"}));
     QCOMPARE(processor.text, printing::documentText(printing::layOutSheet(box), kNow));
     QCOMPARE(form.Label9->text(), status);
