@@ -121,6 +121,8 @@ void Form1::buildControls()
                        central);
     Label11 = makeLabel(QStringLiteral("Label11"), QStringLiteral(".."),
                         fonts::font(fonts::kSong, 14), central);
+    CurrentSlot = makeLabel(QStringLiteral("CurrentSlot"), QString(), heading, central);
+    setTextColor(CurrentSlot, QColor(0, 0, 160));
 
     Text88 = new TicketBox(central);
     Text88->setObjectName(QStringLiteral("Text88"));
@@ -189,6 +191,7 @@ void Form1::buildControls()
 
     auto* ticketHead = new QHBoxLayout;
     ticketHead->addWidget(Label2);
+    ticketHead->addWidget(CurrentSlot);
     ticketHead->addWidget(Label11);
     ticketHead->addStretch();
     root->addLayout(ticketHead);
@@ -353,6 +356,7 @@ void Form1::LoadAll()
 {
     Addtime3 = archive::readTimeText(dataFolder(), archive::timeFileNameFor(NowOpenFile));
     showDataTime();
+    showCurrentSlot();
     std::optional<SlotPreload::Slot> preloaded;
     if (m_slotPreload) {
         preloaded = m_slotPreload->take(dataFolder(), NowOpenFile);
@@ -429,6 +433,11 @@ void Form1::setDraw(const tickets::DrawEntry& entry)
 void Form1::showDataTime()
 {
     Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));
+}
+
+void Form1::showCurrentSlot()
+{
+    CurrentSlot->setText(QStringLiteral("存档") + archive::slotNumberText(NowOpenFile));
 }
 
 // ---- secondary windows ----
