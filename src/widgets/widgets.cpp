@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -55,6 +56,30 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
     label->setObjectName(name);
     label->setFont(font);
     return label;
+}
+
+DigitPad makeDigitPad(QWidget* parent)
+{
+    DigitPad pad;
+    pad.frame = new QFrame(parent);
+    pad.frame->setObjectName(QStringLiteral("Frame1"));
+    pad.frame->setFrameShape(QFrame::StyledPanel);
+    const QFont digitFont = fonts::font(fonts::kHei, 26, true);
+    auto* row = new QHBoxLayout(pad.frame);
+    row->setContentsMargins(6, 6, 6, 6);
+    row->setSpacing(4);
+    for (int k = 0; k <= 9; ++k) {
+        pad.digits[k] = makeButton(QStringLiteral("Command3(%1)").arg(k), QString::number(k),
+                                   digitFont, pad.frame);
+        pad.digits[k]->setMinimumSize(fonts::px(64), fonts::px(60));
+        row->addWidget(pad.digits[k]);
+    }
+    pad.erase = makeButton(QStringLiteral("Command4"), QStringLiteral("←"),
+                           fonts::font(fonts::kLi, 30, true), pad.frame);
+    pad.erase->setMinimumSize(fonts::px(96), fonts::px(60));
+    row->addSpacing(8);
+    row->addWidget(pad.erase);
+    return pad;
 }
 
 void enableDigitButtons(const std::array<QPushButton*, 10>& buttons,
