@@ -36,6 +36,8 @@ inline const QString kNothingPrintedStatus = QStringLiteral("打印未执行，�
 inline const QString kPrintedStatus = QStringLiteral("打印操作已执行..");
 // The sheet reached no printer: the document window stays open for a PDF export.
 inline const QString kNoPrinterStatus = QStringLiteral("打印未执行：没有找到打印机，可在打印窗口里导出PDF ..");
+// The user kept the edited sheet of the print window: the new one was not made.
+inline const QString kSheetKeptStatus = QStringLiteral("打印未执行：打印窗口里修改过的打印单保留着 ..");
 
 // How the word processor is asked to set the sheet.
 inline const QString kSheetFace = QStringLiteral("黑体");

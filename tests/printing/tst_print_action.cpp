@@ -20,7 +20,11 @@ public:
     ~RecordingProcessor() override { printing::setWordProcessor(nullptr); }
 
     void openVisible() override { calls << "openVisible"; }
-    void newDocument() override { calls << "newDocument"; }
+    bool newDocument() override
+    {
+        calls << "newDocument";
+        return true;
+    }
     void setFontName(const QString& face) override { calls << "fontName " + face; }
     void setFontSize(double points) override { calls << "fontSize " + QString::number(points); }
     void setLeftAlignment() override { calls << "leftAlignment"; }
