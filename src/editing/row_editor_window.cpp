@@ -60,7 +60,7 @@ void editX1::buildControls()
                        fonts::font(fonts::kHei, 18, true), this);
     Label21 = makeLabel(QStringLiteral("Label21"),
                         QStringLiteral("(如打印购买后有店主输错的，在此对主界面数据进行修正再对奖)"),
-                        fonts::font(fonts::kSong, 13), this);
+                        fonts::font(fonts::kSong, 14), this);
     Label21->setWordWrap(true);
     QPalette hint = Label21->palette();
     hint.setColor(QPalette::WindowText, QColor(0, 0, 160));

@@ -154,8 +154,14 @@ QString printerLabel(const QPrinter& printer)
 
 }  // namespace
 
+// A window of its own with every button of a caption. Of the dialog kind, so that the
+// window manager keeps it above the window it belongs to (transient for it), even when
+// that one is tapped; it holds nothing modal.
+constexpr Qt::WindowFlags kDocumentFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+
 DocumentWindow::DocumentWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::Window), m_zoomStep(kOpeningZoomStep)
+    : QMainWindow(parent, kDocumentFlags), m_zoomStep(kOpeningZoomStep)
 {
     setObjectName(QStringLiteral("PrintDocument"));
     m_font = sheetFont(sheetFamily(QStringLiteral("黑体")), 10);

@@ -2,6 +2,7 @@
 
 #include "widgets/background_document.h"
 #include "widgets/fonts.h"
+#include "widgets/large_type.h"
 #include "widgets/line_edits.h"
 
 #include <QCloseEvent>
@@ -96,8 +97,10 @@ void shapeField(QLineEdit* field, const QString& name, const QFont& font, int di
     if (digits <= 0)
         return;
     field->setAlignment(Qt::AlignCenter);
-    field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QString(digits, QLatin1Char('0')))
-                         + fonts::px(margin));
+    // Never narrower than a fingertip, however few digits it holds.
+    field->setFixedWidth(std::max(QFontMetrics(font).horizontalAdvance(QString(digits, QLatin1Char('0')))
+                                      + fonts::px(margin),
+                                  fonts::px(largeType::kSmallestTap)));
 }
 
 bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,
@@ -106,7 +109,6 @@ bool askYesNo(QWidget* parent, const QString& name, const QString& title, const 
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(name);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
-    box.setFont(fonts::font(fonts::kSong, 14));
     return box.exec() == QMessageBox::Yes;
 }
 

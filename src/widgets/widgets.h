@@ -109,7 +109,8 @@ private:
     bool m_unloaded = false;
 };
 
-// A modal Yes/No question named `name`, in the program's font; true when Yes is chosen.
+// A modal Yes/No question named `name`, in the large type of every question (see
+// large_type.h); true when Yes is chosen.
 // `yesIsDefault` says which answer Enter gives.
 bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,
               bool yesIsDefault);

@@ -6,6 +6,7 @@
 //   lines N                 whole lines the ticket box shows
 //   font WINDOW PT WHAT     the smallest text a user reads in a window, in points
 //   tap WINDOW W H WHAT     the smallest control a user taps in a window, in pixels
+//   checkmark N             the size of a check box's mark, in pixels
 // With "--frames" it also prints "window NAME ID" for each window once the window manager
 // has framed it, and waits for a line on standard input before it goes on.
 // Any other argument names a PNG file for a picture of the main window.
@@ -43,6 +44,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStyle>
 #include <QStandardItemModel>
 #include <QTabBar>
 #include <QTableView>
@@ -318,13 +320,20 @@ int main(int argc, char* argv[])
     reportModal(QStringLiteral("ExitGuard"), [&] { form.close(); });
     form.Text88->setCrlfText(saved);
 
-    DocumentWindow document;
+    // The print's document window as a print opens it, above the main window; with
+    // --frames the main window is raised first, which must leave it below.
+    DocumentWindow document(&form);
+    document.show();
     document.setInsertionFontName(printing::kSheetFace);
     document.setInsertionFontSize(printing::kSheetPoints);
     document.insertText(printing::documentText(printing::layOutSheet(saved),
                                                QStringLiteral("2026/12/8 9:30:00")));
-    reportShown(&document, QStringLiteral("PrintDocument"));
-    document.show();
+    if (g_frames) {
+        waitForFrame(&document);
+        form.raise();
+        form.activateWindow();
+    }
+    visit(&document, QStringLiteral("PrintDocument"));
     reportModal(QStringLiteral("PrintPreview"), [&] { document.showPreview(); });
     QPrinter printer;
     QPrintDialog printDialog(&printer, &document);
@@ -334,6 +343,7 @@ int main(int argc, char* argv[])
     document.hide();
     out << "font ToolTip " << QString::number(pointsOf(QToolTip::font(), &form), 'f', 2)
         << " QToolTip\n";
+    out << "checkmark " << form.style()->pixelMetric(QStyle::PM_IndicatorWidth) << '\n';
 
     form.SaveOK = form.Text88->crlfText();  // no exit question
     out.flush();
