@@ -54,8 +54,10 @@ public:
         case CT_MenuBarItem:
             return base.expandedTo(QSize(tap, tap));
         case CT_MenuItem: {
+            // Separators, and the entries that stand for them, are never tapped.
             const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-            if (item && item->menuItemType == QStyleOptionMenuItem::Separator)
+            if (item && (item->menuItemType == QStyleOptionMenuItem::Separator
+                         || !(item->state & State_Enabled)))
                 return base;
             return base.expandedTo(QSize(tap, tap));
         }

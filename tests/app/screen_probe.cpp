@@ -8,8 +8,10 @@
 //   tap WINDOW W H WHAT     the smallest control a user taps in a window, in pixels
 //   checkmark N             the size of a check box's mark, in pixels
 // With "--frames" it also prints "window NAME ID" for each window once the window manager
-// has framed it, and waits for a line on standard input before it goes on.
-// Any other argument names a PNG file for a picture of the main window.
+// has framed it, and waits for a line on standard input before it goes on. With
+// "--pictures FOLDER" it writes a picture of the whole screen, frames included, for each
+// window into FOLDER (NAME.png). Any other argument names a PNG file for a picture of the
+// main window.
 #include "app/main_window.h"
 #include "archive/archive_window.h"
 #include "editing/count_dialog.h"
@@ -29,6 +31,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -61,6 +64,7 @@ namespace {
 
 QTextStream out(stdout);
 bool g_frames = false;
+QString g_pictures;  // folder for pictures of the screen, or empty
 
 void settle()
 {
@@ -210,8 +214,10 @@ void waitForFrame(QWidget* window)
 void visit(QWidget* window, const QString& name)
 {
     settle();
-    if (g_frames)
+    if (g_frames || !g_pictures.isEmpty())
         waitForFrame(window);
+    if (!g_pictures.isEmpty())
+        window->screen()->grabWindow(0).save(QDir(g_pictures).filePath(name + QStringLiteral(".png")));
     report(name, QRect(window->mapToGlobal(QPoint(0, 0)), window->size()));
     surveyWindow(window, name);
     if (g_frames && window->windowType() != Qt::Popup) {
@@ -250,7 +256,7 @@ void reportMenus(Form1& form)
         if (!menu)
             continue;
         menu->popup(bar->mapToGlobal(bar->actionGeometry(entry).bottomLeft()));
-        visit(menu, QStringLiteral("menu:") + menu->objectName());
+        visit(menu, QStringLiteral("menu-") + menu->objectName());
         menu->hide();
     }
 }
@@ -282,6 +288,8 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--frames") == 0)
             g_frames = true;
+        else if (qstrcmp(argv[i], "--pictures") == 0 && i + 1 < argc)
+            g_pictures = QString::fromLocal8Bit(argv[++i]);
         else
             picture = QString::fromLocal8Bit(argv[i]);
     }
@@ -328,7 +336,7 @@ int main(int argc, char* argv[])
     document.setInsertionFontSize(printing::kSheetPoints);
     document.insertText(printing::documentText(printing::layOutSheet(saved),
                                                QStringLiteral("2026/12/8 9:30:00")));
-    if (g_frames) {
+    if (g_frames || !g_pictures.isEmpty()) {
         waitForFrame(&document);
         form.raise();
         form.activateWindow();

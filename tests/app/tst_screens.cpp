@@ -185,7 +185,7 @@ void ScreensTest::largeTypeAndLargeTaps()
     const ProbeResult probe = probeOn(1366, 768, factor);
     QVERIFY2(!probe.points.empty(), qPrintable(probe.errors));
     const double s = probe.scale;
-    const QStringList windows = {"Form1", "menu:F234", "menu:H3453", "ShowText1", "Load2", "AutoCode1",
+    const QStringList windows = {"Form1", "menu-F234", "menu-H3453", "ShowText1", "Load2", "AutoCode1",
                                  "editX1", "editLV", "DrawHistory1", "ExitGuard", "PrintDocument",
                                  "PrintPreview", "PrintDialog", "FileDialog"};
     for (const QString& window : windows) {
