@@ -15,6 +15,7 @@
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_text.h"
 #include "widgets/fonts.h"
+#include "widgets/large_type.h"
 #include "widgets/screen_placement.h"
 #include "widgets/ticket_marks.h"
 #include "widgets/widgets.h"
@@ -29,7 +30,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -59,12 +59,12 @@ QFont ticketBoxFont()
     return fonts::font(fonts::kHei, 21.75, true);
 }
 
-// The height at which the ticket box shows `lines` whole lines and its scroll bar.
+// The height at which the ticket box shows `lines` whole lines. Its lines are short, so
+// the sideways scroll bar, which only an edited line could need, takes no room here.
 int ticketBoxHeightFor(const QPlainTextEdit* box, int lines)
 {
     const int margins = 2 * (box->frameWidth() + qCeil(box->document()->documentMargin()));
-    return lines * box->fontMetrics().lineSpacing() + margins
-           + box->horizontalScrollBar()->sizeHint().height();
+    return lines * box->fontMetrics().lineSpacing() + margins;
 }
 
 }  // namespace
@@ -78,6 +78,7 @@ Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
     : QMainWindow(parent), m_folders(folders)
 {
     fonts::installSubstitutions();
+    largeType::install();
     // Slot 0 is read on a worker thread while the controls are built (start-up step 4 takes it).
     m_slotPreload = std::make_unique<SlotPreload>(dataFolder(), QStringLiteral("Save00.txt"),
                                                   ticketBoxFont());
@@ -121,13 +122,15 @@ void Form1::buildControls()
                        central);
     Label11 = makeLabel(QStringLiteral("Label11"), QStringLiteral(".."),
                         fonts::font(fonts::kSong, 14), central);
+    CurrentSlot = makeLabel(QStringLiteral("CurrentSlot"), QString(), heading, central);
+    setTextColor(CurrentSlot, QColor(0, 0, 160));
 
     Text88 = new TicketBox(central);
     Text88->setObjectName(QStringLiteral("Text88"));
     Text88->setFont(ticketBoxFont());
     Text88->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text88->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text88->setMinimumHeight(std::max(fonts::px(150), ticketBoxHeightFor(Text88, 3)));
+    Text88->setMinimumHeight(ticketBoxHeightFor(Text88, 3));
     Text88Rows = new TicketMarks(Text88);
 
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("清空"), buttonFont, central);
@@ -189,16 +192,20 @@ void Form1::buildControls()
 
     auto* ticketHead = new QHBoxLayout;
     ticketHead->addWidget(Label2);
+    ticketHead->addWidget(CurrentSlot);
     ticketHead->addWidget(Label11);
     ticketHead->addStretch();
     root->addLayout(ticketHead);
 
     auto* ticketRow = new QHBoxLayout;
     ticketRow->addWidget(Text88, 1);
-    auto* sideButtons = new QVBoxLayout;
-    for (QPushButton* b : {Command2, Command13, Command7, Command8})
-        sideButtons->addWidget(b);
-    sideButtons->addStretch();
+    // Two by two, so that buttons of a fingertip's height need no more than three lines.
+    auto* sideButtons = new QGridLayout;
+    sideButtons->addWidget(Command2, 0, 0);
+    sideButtons->addWidget(Command13, 0, 1);
+    sideButtons->addWidget(Command7, 1, 0);
+    sideButtons->addWidget(Command8, 1, 1);
+    sideButtons->setRowStretch(2, 1);
     ticketRow->addLayout(sideButtons);
     root->addLayout(ticketRow, 1);
 
@@ -261,11 +268,6 @@ void Form1::buildMenus()
     H3453->addActions({jianyiw3432, home9879, ding234});
     separator();
     H3453->addActions({r343, forme3435, newver345});
-
-    const QFont menuFont = fonts::font(fonts::kSong, 16);
-    menuBar()->setFont(menuFont);
-    F234->setFont(menuFont);
-    H3453->setFont(menuFont);
 }
 
 void Form1::connectHandlers()
@@ -356,6 +358,7 @@ void Form1::LoadAll()
     const archive::TextRead time = archive::readTimeText(dataFolder(), timeFile);
     Addtime3 = time.text.value_or(QString());
     showDataTime();
+    showCurrentSlot();
     std::optional<SlotPreload::Slot> preloaded;
     if (m_slotPreload) {
         preloaded = m_slotPreload->take(dataFolder(), NowOpenFile);
@@ -456,6 +459,11 @@ void Form1::setDraw(const tickets::DrawEntry& entry)
 void Form1::showDataTime()
 {
     Label11->setText(QStringLiteral("(数据时间:") + Addtime3 + QStringLiteral(")"));
+}
+
+void Form1::showCurrentSlot()
+{
+    CurrentSlot->setText(QStringLiteral("存档") + archive::slotNumberText(NowOpenFile));
 }
 
 // ---- secondary windows ----

@@ -70,6 +70,8 @@ public:
     void setTickets(const QString& text, qint16 numbersInLine, qint16 lines);
     // Shows Addtime3 as the data time beside the ticket box.
     void showDataTime();
+    // Names the current slot (NowOpenFile) beside the ticket box: "存档01".
+    void showCurrentSlot();
 
     // ---- controls ----
     QLabel* Label3 = nullptr;
@@ -80,6 +82,7 @@ public:
     QPushButton* Command6 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label11 = nullptr;
+    QLabel* CurrentSlot = nullptr;  // the slot the box belongs to
     TicketBox* Text88 = nullptr;
     TicketMarks* Text88Rows = nullptr;  // Text88's margin: row numbers and a check's marks
     QPushButton* Command2 = nullptr;

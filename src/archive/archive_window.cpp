@@ -119,6 +119,8 @@ void Load2::Command1_Click(int Index)
 {
     if (nowDoing1 == 0 && !replaceUnsavedAgreed(Index))
         return;
+    if (nowDoing1 != 0 && !replaceSlotAgreed(Index))
+        return;
     for (QPushButton* button : Command1)
         button->setEnabled(false);
     QString failure;
@@ -139,6 +141,21 @@ bool Load2::replaceUnsavedAgreed(int Index)
     return askYesNo(this, QStringLiteral("OpenGuard"), QStringLiteral("彩票未保存"),
                     QStringLiteral("当前彩票号码没有保存，打开存档0%1会替换掉它们，确定要打开吗？")
                         .arg(Index),
+                    false);
+}
+
+bool Load2::replaceSlotAgreed(int Index)
+{
+    const archive::SlotLoad held =
+        archive::loadSlotData(m_main.dataFolder(), archive::dataFileName(Index));
+    QString question;
+    if (held.refused())
+        question = QStringLiteral("存档0%1的数据文件没有打开，另存会替换掉文件里原有的内容，确定要保存吗？");
+    else if (held.slot.lineCount > 0 && archive::isUnsaved(m_main.Text88->crlfText(), held.slot.text))
+        question = QStringLiteral("存档0%1里已有别的彩票号码，另存会替换掉它们，确定要保存吗？");
+    else
+        return true;  // nothing in the slot would be lost
+    return askYesNo(this, QStringLiteral("SaveAsGuard"), QStringLiteral("另存为"), question.arg(Index),
                     false);
 }
 
@@ -165,6 +182,7 @@ QString Load2::saveIntoSlot(int Index)
     m_main.Addtime3 = dateTime;
     m_main.showDataTime();
     m_main.NowOpenFile = dataFile;
+    m_main.showCurrentSlot();
     m_main.SaveOK = result.content;
     m_main.slotStamp = result.data.stamp;
     if (m_main.refusedSlotFile == dataFile)

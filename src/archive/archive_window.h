@@ -43,6 +43,9 @@ private:
     QString openSlot(int Index);
     // True when nothing unsaved is in the box, or the user agrees to replace it.
     bool replaceUnsavedAgreed(int Index);
+    // True when the slot holds no other lines and was not refused, or the user agrees to
+    // replace what it holds.
+    bool replaceSlotAgreed(int Index);
     void resetToOpenMode();
 
     Form1& m_main;

@@ -4,11 +4,13 @@
 #include "tickets/ticket_text.h"
 #include "widgets/fonts.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -28,6 +30,12 @@ editLV::editLV(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(m
     setWindowTitle(QStringLiteral("编辑最后一行数据的所在行及数据个数"));
     buildControls();
     connect(Command1, &QPushButton::clicked, this, &editLV::Command1_Click);
+    for (int k = 0; k <= 9; ++k)
+        connect(Command3[k], &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
+    connect(Command4, &QPushButton::clicked, this, &editLV::Command4_Click);
+    m_padField = Text1;
+    for (QLineEdit* field : {Text1, Text2})
+        field->installEventFilter(this);
     NewValue1();
 }
 
@@ -52,6 +60,10 @@ void editLV::buildControls()
     Command1->setFont(fonts::font(fonts::kSong, 16, true));
     Command1->setMinimumHeight(fonts::px(56));
     Command1->setAutoDefault(false);
+    const DigitPad pad = makeDigitPad(this);
+    Frame1 = pad.frame;
+    Command3 = pad.digits;
+    Command4 = pad.erase;
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(16, 12, 16, 14);
@@ -71,7 +83,25 @@ void editLV::buildControls()
     root->addWidget(Label4);
     framed(Label2[1], Text2, Label5);
     root->addSpacing(6);
+    root->addWidget(Frame1);
     root->addWidget(Command1);
+}
+
+bool editLV::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn && (watched == Text1 || watched == Text2))
+        m_padField = static_cast<QLineEdit*>(watched);
+    return SecondaryWindow::eventFilter(watched, event);
+}
+
+void editLV::Command3_Click(int Index)
+{
+    m_padField->setText(m_padField->text() + QString::number(Index));
+}
+
+void editLV::Command4_Click()
+{
+    m_padField->setText(m_padField->text().chopped(std::min<qsizetype>(1, m_padField->text().size())));
 }
 
 void editLV::NewValue1()

@@ -1,5 +1,7 @@
 // editLV: sets by hand the two counters that steer the number pad, the row of the last
-// ticket line (AllList) and the numbers already in it (NowIsJi).
+// ticket line (AllList) and the numbers already in it (NowIsJi). The fields take typed
+// digits and the window's own digit pad, which adds to (or deletes from) the end of the
+// field last clicked, the first one until another is.
 #pragma once
 
 #include "widgets/widgets.h"
@@ -7,6 +9,7 @@
 #include <array>
 
 class Form1;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,11 +30,21 @@ public:
     QLineEdit* Text2 = nullptr;
     QLabel* Label5 = nullptr;
     QPushButton* Command1 = nullptr;
+    QFrame* Frame1 = nullptr;
+    std::array<QPushButton*, 10> Command3{};
+    QPushButton* Command4 = nullptr;  // "←": deletes the last digit
+
+protected:
+    // A field that gets the focus becomes the one the pad types into.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    void Command3_Click(int Index);
+    void Command4_Click();
     // "保存数据": stores each field that holds a 16-bit number, then hides the dialog.
     void Command1_Click();
 
     Form1& m_main;
+    QLineEdit* m_padField = nullptr;
 };

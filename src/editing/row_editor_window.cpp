@@ -60,7 +60,7 @@ void editX1::buildControls()
                        fonts::font(fonts::kHei, 18, true), this);
     Label21 = makeLabel(QStringLiteral("Label21"),
                         QStringLiteral("(如打印购买后有店主输错的，在此对主界面数据进行修正再对奖)"),
-                        fonts::font(fonts::kSong, 13), this);
+                        fonts::font(fonts::kSong, 14), this);
     Label21->setWordWrap(true);
     QPalette hint = Label21->palette();
     hint.setColor(QPalette::WindowText, QColor(0, 0, 160));
@@ -83,18 +83,10 @@ void editX1::buildControls()
     Text2->setMinimumWidth(lineWidth);
     Text3->setMinimumWidth(lineWidth);
 
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::StyledPanel);
-    const QFont digitFont = fonts::font(fonts::kHei, 26, true);
-    for (int k = 0; k <= 9; ++k) {
-        Command3[k] = makeButton(QStringLiteral("Command3(%1)").arg(k), QString::number(k),
-                                 digitFont, Frame1);
-        Command3[k]->setMinimumSize(fonts::px(64), fonts::px(60));
-    }
-    Command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("←"),
-                          fonts::font(fonts::kLi, 30, true), Frame1);
-    Command4->setMinimumSize(fonts::px(96), fonts::px(60));
+    const DigitPad pad = makeDigitPad(this);
+    Frame1 = pad.frame;
+    Command3 = pad.digits;
+    Command4 = pad.erase;
     Command4->setToolTip(QStringLiteral("删除一个两位的号码"));
 
     const QFont actionFont = fonts::font(fonts::kSong, 16, true);
@@ -126,13 +118,6 @@ void editX1::buildControls()
     fields->setColumnStretch(1, 1);
     root->addLayout(fields);
 
-    auto* pad = new QHBoxLayout(Frame1);
-    pad->setContentsMargins(6, 6, 6, 6);
-    pad->setSpacing(4);
-    for (QPushButton* digit : Command3)
-        pad->addWidget(digit);
-    pad->addSpacing(8);
-    pad->addWidget(Command4);
     root->addWidget(Frame1);
 
     auto* actions = new QHBoxLayout;

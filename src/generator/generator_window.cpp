@@ -4,6 +4,7 @@
 #include "messages/cue_literals.h"
 #include "messages/version.h"
 #include "widgets/fonts.h"
+#include "widgets/large_type.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -28,14 +29,6 @@ const QString kDesignCaption = QStringLiteral("生成高效36选7随机号码");
 const QString kUseButtonsNotice = QStringLiteral("注意：BR    请您点击底下的数字按钮输入！");
 const QString kOrderNotice = QStringLiteral("注意：BR    您输入的第一个数字应小于第二个数字！");
 constexpr int kPaintIntervalMs = 100;
-
-// Check marks and mode buttons large enough for a fingertip.
-void enlargeIndicator(QWidget* button)
-{
-    button->setStyleSheet(
-        QStringLiteral("QCheckBox::indicator, QRadioButton::indicator { width: %1px; height: %1px; }")
-            .arg(fonts::px(24)));
-}
 
 void setIfChanged(PadLineEdit* box, const QString& text)
 {
@@ -79,7 +72,6 @@ void AutoCode1::buildControls()
     Option1[0] = new QRadioButton(QStringLiteral("  自动分散随机号码 (默认)"), this);
     Option1[0]->setObjectName(QStringLiteral("Option1(0)"));
     Option1[0]->setFont(strong);
-    enlargeIndicator(Option1[0]);
 
     Frame1 = new QGroupBox(QStringLiteral(" 自定义分散性 "), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -94,12 +86,14 @@ void AutoCode1::buildControls()
             " left: %3px; padding: 0 4px; }")
             .arg(fonts::px(14))
             .arg(fonts::px(12))
-            .arg(fonts::px(40)));
+            .arg(fonts::px(14 + largeType::kCheckMark + 8)));
+    // Its caption's margin is not in the size its layout asks for: at its smallest the
+    // fields would be squeezed below a fingertip, so it keeps the height it needs.
+    Frame1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Option1[1] = new QRadioButton(QStringLiteral(" "), Frame1);
     Option1[1]->setObjectName(QStringLiteral("Option1(1)"));
     Option1[1]->setFont(strong);
     Option1[1]->setAutoFillBackground(true);  // the frame's line stops at the button
-    enlargeIndicator(Option1[1]);
     m_modes = new QButtonGroup(this);
     m_modes->addButton(Option1[0], 0);
     m_modes->addButton(Option1[1], 1);
@@ -116,7 +110,6 @@ void AutoCode1::buildControls()
         C1[k - 1] = new QCheckBox(QStringLiteral("加强打散"), Frame1);
         C1[k - 1]->setObjectName(QStringLiteral("C1(%1)").arg(k - 1));
         C1[k - 1]->setFont(text);
-        enlargeIndicator(C1[k - 1]);
     }
     Label18 = makeLabel(QStringLiteral("Label18"), QStringLiteral("允许几个号连续：      (2-4)"),
                         text, Frame1);
@@ -137,7 +130,7 @@ void AutoCode1::buildControls()
         QStringLiteral("说明：上面每个号的范围，后面的数要比前面的大，最大不要超过36，下面的允许几个号"
                        "连续，比如填3，就是可以有像“10 11 12”这种随机组合存在，但有这种组合，命中率"
                        "就会下降。"),
-        fonts::font(fonts::kSong, 12), Frame1);
+        fonts::font(fonts::kSong, 14), Frame1);
     Label20->setWordWrap(true);
     Label20->setStyleSheet(QStringLiteral("color: #404040;"));
 

@@ -1,6 +1,7 @@
 #include "history/draw_history_window.h"
 
 #include "widgets/fonts.h"
+#include "widgets/large_type.h"
 #include "app/main_window.h"
 #include "archive/date_time_text.h"
 #include "messages/message_text.h"
@@ -114,7 +115,7 @@ DrawHistory1::DrawHistory1(Form1& main, QWidget* parent) : SecondaryWindow(paren
 void DrawHistory1::buildControls()
 {
     const QFont listFont = fonts::font(fonts::kHei, 16, true);
-    const QFont headerFont = fonts::font(fonts::kHei, 13);
+    const QFont headerFont = fonts::font(fonts::kHei, 14);
 
     m_drawModel = new QStandardItemModel(0, 2, this);
     m_drawModel->setHorizontalHeaderLabels({QStringLiteral("开奖号码"), QStringLiteral("首次对奖时间")});
@@ -142,6 +143,8 @@ void DrawHistory1::buildControls()
     ResultGrid->setFont(listFont);
     ResultGrid->horizontalHeader()->setFont(headerFont);
     ResultGrid->verticalHeader()->setFont(headerFont);
+    // Its row numbers and the corner button above them are tapped too.
+    ResultGrid->verticalHeader()->setMinimumWidth(fonts::px(largeType::kSmallestTap));
     // Widths are set from the texts once per result: measuring every cell of a large
     // result at each layout would stall the window.
     ResultGrid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -152,9 +155,12 @@ void DrawHistory1::buildControls()
     ResultSummary = new QPlainTextEdit(this);
     ResultSummary->setObjectName(QStringLiteral("ResultSummary"));
     ResultSummary->setReadOnly(true);
-    ResultSummary->setFont(fonts::font(fonts::kSong, 14));
-    ResultSummary->setMinimumHeight(fonts::px(110));
-    ResultSummary->setMaximumHeight(fonts::px(150));
+    ResultSummary->setFont(fonts::font(fonts::kSong, 16));
+    // Four lines of the summary at once, six at most, whatever the scale.
+    const int summaryLine = ResultSummary->fontMetrics().lineSpacing();
+    const int summaryFrame = 2 * (ResultSummary->frameWidth() + 4);
+    ResultSummary->setMinimumHeight(4 * summaryLine + summaryFrame);
+    ResultSummary->setMaximumHeight(6 * summaryLine + summaryFrame);
 
     UseDraw = makeCommand(QStringLiteral("UseDraw"), QStringLiteral("填入开奖号码"), this);
     DeleteDraw = makeCommand(QStringLiteral("DeleteDraw"), QStringLiteral("删除这期"), this);

@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -43,9 +44,16 @@ ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWind
     Text1->setPlainText(QStringLiteral("说明\n"));
     Text1->installEventFilter(this);
     Text1->viewport()->installEventFilter(this);
+    // A tap on the large button hides the window, as Space does.
+    auto* closeButton = makeButton(QStringLiteral("CloseButton"), QStringLiteral("关闭"),
+                                   fonts::font(fonts::kSong, 18, true), this);
+    closeButton->setMinimumSize(fonts::px(160), fonts::px(56));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(Text1);
+    layout->setContentsMargins(0, 0, 0, fonts::px(8));
+    layout->setSpacing(fonts::px(8));
+    layout->addWidget(Text1, 1);
+    layout->addWidget(closeButton, 0, Qt::AlignHCenter);
     resize(fonts::px(900), fonts::px(560));
 
     // Load step: the usage text, naming the default data file.

@@ -1,6 +1,6 @@
-// ShowText1: the one message window. ShowTextWord shows a "BR" text modally; Space, Esc
-// or a double-click on the text hide the window (it keeps its text), the close button
-// unloads it (the next use shows the usage text again).
+// ShowText1: the one message window. ShowTextWord shows a "BR" text modally; Space, Esc,
+// a double-click on the text or a tap on "关闭" hide the window (it keeps its text), the
+// title bar's close button unloads it (the next use shows the usage text again).
 #pragma once
 
 #include "widgets/widgets.h"

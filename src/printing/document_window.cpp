@@ -5,6 +5,7 @@
 #include "widgets/widgets.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -31,6 +32,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -140,6 +142,9 @@ constexpr double kZoomSteps[] = {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0};
 constexpr int kZoomStepCount = int(std::size(kZoomSteps));
 constexpr int kOpeningZoomStep = 3;
 
+const QString kOpeningStatus =
+    QStringLiteral("可在这里修改后再打印：Ctrl+P 选择打印机，“导出PDF”可拿到别处打印");
+
 // How a print went, in the status bar's words: the printer's name, or the file's.
 QString printerLabel(const QPrinter& printer)
 {
@@ -149,8 +154,14 @@ QString printerLabel(const QPrinter& printer)
 
 }  // namespace
 
+// A window of its own with every button of a caption. Of the dialog kind, so that the
+// window manager keeps it above the window it belongs to (transient for it), even when
+// that one is tapped; it holds nothing modal.
+constexpr Qt::WindowFlags kDocumentFlags = Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                           | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+
 DocumentWindow::DocumentWindow(QWidget* parent)
-    : QMainWindow(parent), m_zoomStep(kOpeningZoomStep)
+    : QMainWindow(parent, kDocumentFlags), m_zoomStep(kOpeningZoomStep)
 {
     setObjectName(QStringLiteral("PrintDocument"));
     m_font = sheetFont(sheetFamily(QStringLiteral("黑体")), 10);
@@ -192,12 +203,16 @@ void DocumentWindow::buildControls()
                                 QStringLiteral("屏幕上的字缩小 (Ctrl+减号)，打印大小不变"));
     m_zoomInButton = addButton("ZoomInButton", QStringLiteral("放大"),
                                QStringLiteral("屏幕上的字放大 (Ctrl+加号)，打印大小不变"));
+    m_closeButton = addButton("CloseDocument", QStringLiteral("关闭"),
+                              QStringLiteral("关闭打印窗口 (Esc)"));
     layout->addLayout(buttons);
 
     DocumentText = new QTextEdit(central);
     DocumentText->setObjectName(QStringLiteral("DocumentText"));
     DocumentText->setAcceptRichText(false);
     DocumentText->setLineWrapMode(QTextEdit::NoWrap);
+    // Always there, so that the room for the sheet's width does not change with its length.
+    DocumentText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     DocumentText->setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
     DocumentText->viewport()->installEventFilter(this);
     layout->addWidget(DocumentText, 1);
@@ -207,7 +222,7 @@ void DocumentWindow::buildControls()
     statusText->setObjectName(QStringLiteral("PrintStatus"));
     statusText->setFont(fonts::font(fonts::kHei, 14));
     statusBar()->addWidget(statusText, 1);
-    showStatus(QStringLiteral("可在这里修改后再打印：Ctrl+P 选择打印机，“导出PDF”可拿到别处打印"));
+    showStatus(kOpeningStatus);
 
     connect(m_printButton, &QPushButton::clicked, this, &DocumentWindow::printToDefaultPrinter);
     connect(m_dialogButton, &QPushButton::clicked, this, &DocumentWindow::showPrintDialog);
@@ -215,6 +230,7 @@ void DocumentWindow::buildControls()
     connect(m_previewButton, &QPushButton::clicked, this, &DocumentWindow::showPreview);
     connect(m_zoomInButton, &QPushButton::clicked, this, &DocumentWindow::zoomIn);
     connect(m_zoomOutButton, &QPushButton::clicked, this, &DocumentWindow::zoomOut);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     addShortcuts();
     applyZoom();
 }
@@ -252,10 +268,61 @@ void DocumentWindow::setInsertionAlignment(Qt::Alignment alignment)
 void DocumentWindow::insertText(const QString& text)
 {
     DocumentText->insertPlainText(toWidgetText(text));
-    applyZoom();
     m_shownText = DocumentText->toPlainText();
+    const QFontMetricsF metrics(m_font);
+    m_widestLine = 0;
+    for (QTextBlock block = DocumentText->document()->begin(); block.isValid(); block = block.next())
+        m_widestLine = std::max(m_widestLine, metrics.horizontalAdvance(block.text()));
+    if (!m_zoomChosen)
+        m_zoomStep = fittingZoomStep();
+    applyZoom();
     // The sheet is read from its beginning: the caret goes there, and the view with it.
     DocumentText->moveCursor(QTextCursor::Start);
+}
+
+bool DocumentWindow::startNewSheet()
+{
+    if (editedSinceShown()
+        && !askYesNo(this, QStringLiteral("ReplaceEditedSheet"), QStringLiteral("新的打印单"),
+                     QStringLiteral("打印窗口里的打印单已经修改过（例如写上了联系方式），换成新的打印单后"
+                                    "这些修改会丢失，确定要换吗？"),
+                     false))
+        return false;
+    DocumentText->clear();
+    m_shownText.clear();
+    m_widestLine = 0;
+    showStatus(kOpeningStatus);
+    return true;
+}
+
+int DocumentWindow::fittingZoomStep() const
+{
+    const double room = DocumentText->viewport()->width() - 2 * DocumentText->document()->documentMargin();
+    int step = kOpeningZoomStep;
+    // A small allowance for the hinting of larger sizes.
+    while (step > 0 && m_widestLine * kZoomSteps[step] * 1.02 > room)
+        --step;
+    return step;
+}
+
+void DocumentWindow::followWidth()
+{
+    if (m_zoomChosen || m_widestLine <= 0)
+        return;
+    const int step = fittingZoomStep();
+    if (step != m_zoomStep) {
+        m_zoomStep = step;
+        applyZoom();
+    }
+}
+
+void DocumentWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 bool DocumentWindow::editedSinceShown() const
@@ -270,13 +337,18 @@ double DocumentWindow::zoom() const
 
 void DocumentWindow::zoomIn()
 {
-    m_zoomStep = qMin(m_zoomStep + 1, kZoomStepCount - 1);
-    applyZoom();
+    zoomBy(1);
 }
 
 void DocumentWindow::zoomOut()
 {
-    m_zoomStep = qMax(m_zoomStep - 1, 0);
+    zoomBy(-1);
+}
+
+void DocumentWindow::zoomBy(int steps)
+{
+    m_zoomChosen = true;
+    m_zoomStep = std::clamp(m_zoomStep + steps, 0, kZoomStepCount - 1);
     applyZoom();
 }
 
@@ -306,6 +378,8 @@ void DocumentWindow::applyZoom()
 
 bool DocumentWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == DocumentText->viewport() && event->type() == QEvent::Resize)
+        followWidth();
     if (watched == DocumentText->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {

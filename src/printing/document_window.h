@@ -1,8 +1,9 @@
 // A document of the order sheet: an editable text in the sheet's font that prints on the
 // default printer, through the print dialog (Ctrl+P), or into a PDF file to be printed
-// elsewhere. It stays open, independent of the main window, until the user closes it.
-// The screen shows the sheet enlarged (zoomed with Ctrl + wheel, Ctrl + plus / minus or
-// the two large buttons); the print keeps the sheet's own size.
+// elsewhere. It stays open above the main window, without holding it, until the user
+// closes it ("关闭", Esc or the title bar; an edited sheet asks first). The screen shows
+// the sheet enlarged, as far as its width fits the window until the user zooms (Ctrl +
+// wheel, Ctrl + plus / minus or the two large buttons); the print keeps the sheet's own size.
 #pragma once
 
 #include <QFont>
@@ -30,6 +31,9 @@ public:
     // Inserts text with CR LF line breaks at the insertion point, then puts the caret at
     // the start of the document.
     void insertText(const QString& text);
+    // Empties the window for the next sheet; an edited sheet is replaced only after a Yes.
+    // False when the user keeps it.
+    bool startNewSheet();
 
     // The document's text with CR LF line breaks.
     QString documentText() const;
@@ -61,14 +65,21 @@ public:
 protected:
     // An edited sheet is closed only after a Yes.
     void closeEvent(QCloseEvent* event) override;
-    // Ctrl + wheel on the text zooms.
+    // Ctrl + wheel on the text zooms; the text's width chooses the zoom until then.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Esc closes the window as its close button does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
     void addShortcuts();
     // Sets the whole text at the zoomed size, lines one zoomed em high.
     void applyZoom();
+    // The largest zoom up to the opening one at which the sheet's widest line fits.
+    int fittingZoomStep() const;
+    // Until the user zooms, the sheet follows the width of the window.
+    void followWidth();
+    void zoomBy(int steps);
     bool confirmDiscardEdits();
     // Prints on a prepared printer and reports the outcome (one log line per request).
     bool printOn(QPrinter& printer, const QString& printerName);
@@ -78,10 +89,13 @@ private:
     QFont m_font;
     QString m_shownText;
     int m_zoomStep;
+    bool m_zoomChosen = false;  // the user zoomed: the width no longer chooses
+    double m_widestLine = 0;    // the sheet's widest line at its printed size, in pixels
     QPushButton* m_printButton = nullptr;
     QPushButton* m_dialogButton = nullptr;
     QPushButton* m_pdfButton = nullptr;
     QPushButton* m_previewButton = nullptr;
     QPushButton* m_zoomInButton = nullptr;
     QPushButton* m_zoomOutButton = nullptr;
+    QPushButton* m_closeButton = nullptr;
 };

@@ -36,10 +36,12 @@ inline const QString kNothingPrintedStatus = QStringLiteral("打印未执行，�
 inline const QString kPrintedStatus = QStringLiteral("打印操作已执行..");
 // The sheet reached no printer: the document window stays open for a PDF export.
 inline const QString kNoPrinterStatus = QStringLiteral("打印未执行：没有找到打印机，可在打印窗口里导出PDF ..");
+// The user kept the edited sheet of the print window: the new one was not made.
+inline const QString kSheetKeptStatus = QStringLiteral("打印未执行：打印窗口里修改过的打印单保留着 ..");
 
 // How the word processor is asked to set the sheet.
 inline const QString kSheetFace = QStringLiteral("黑体");
 inline constexpr double kSheetPoints = 10;
-inline const QString kDocumentCaption = QStringLiteral("注意：彩票手动打印 Ctrl+P  退出WORD不建议保存文件 ...");
+inline const QString kDocumentCaption = QStringLiteral("注意：彩票手动打印 Ctrl+P  关闭打印窗口不会保存文件 ...");
 
 }  // namespace printing

@@ -8,6 +8,23 @@
 
 #include <QLabel>
 
+namespace {
+
+QString statusAfter(printing::HandOver outcome)
+{
+    switch (outcome) {
+    case printing::HandOver::Printed:
+        return printing::kPrintedStatus;
+    case printing::HandOver::NoPrinter:
+        return printing::kNoPrinterStatus;
+    case printing::HandOver::Kept:
+        break;
+    }
+    return printing::kSheetKeptStatus;
+}
+
+}  // namespace
+
 void Form1::Command13_Click()
 {
     showMessage(printing::preparationMessage());
@@ -19,7 +36,7 @@ void Form1::Command13_Click()
         Label9->setText(printing::kNothingPrintedStatus);
         return;
     }
-    const bool printed = printing::handOver(
-        printing::wordProcessor(), printing::documentText(sheet, archive::currentDateTimeText()));
-    Label9->setText(printed ? printing::kPrintedStatus : printing::kNoPrinterStatus);
+    const printing::HandOver outcome = printing::handOver(
+        printing::wordProcessor(this), printing::documentText(sheet, archive::currentDateTimeText()));
+    Label9->setText(statusAfter(outcome));
 }

@@ -11,19 +11,30 @@ namespace printing {
 
 namespace {
 
-// Each new document is a window of its own that stays open for editing and printing
-// by hand; the operations act on the latest one.
+// The one document window: each print puts its sheet there (an edited sheet is replaced
+// only after a Yes) and the window stays open for editing and printing by hand.
 class DocumentWindowProcessor final : public WordProcessor {
 public:
+    void setOwner(QWidget* owner) { m_owner = owner; }
+
     void openVisible() override {}
 
-    void newDocument() override
+    bool newDocument() override
     {
-        m_document = new DocumentWindow;
-        m_document->setAttribute(Qt::WA_DeleteOnClose);
+        if (m_document && m_document->parentWidget() != m_owner)
+            m_document->close();  // belongs to another main window
+        if (m_document && m_document->isVisible()) {
+            if (!m_document->startNewSheet())
+                return false;
+        } else {
+            delete m_document;
+            m_document = new DocumentWindow(m_owner);
+            m_document->setAttribute(Qt::WA_DeleteOnClose);
+        }
         m_document->show();
         m_document->raise();
         m_document->activateWindow();
+        return true;
     }
 
     void setFontName(const QString& face) override
@@ -62,6 +73,7 @@ public:
     }
 
 private:
+    QPointer<QWidget> m_owner;
     QPointer<DocumentWindow> m_document;
 };
 
@@ -78,22 +90,26 @@ void setWordProcessor(WordProcessor* processor)
     installed() = processor;
 }
 
-WordProcessor& wordProcessor()
+WordProcessor& wordProcessor(QWidget* owner)
 {
-    static DocumentWindowProcessor documentWindows;
-    return installed() ? *installed() : documentWindows;
+    static DocumentWindowProcessor documentWindow;
+    if (installed())
+        return *installed();
+    documentWindow.setOwner(owner);
+    return documentWindow;
 }
 
-bool handOver(WordProcessor& processor, const QString& documentText)
+HandOver handOver(WordProcessor& processor, const QString& documentText)
 {
     processor.openVisible();
-    processor.newDocument();
+    if (!processor.newDocument())
+        return HandOver::Kept;
     processor.setFontName(kSheetFace);
     processor.setFontSize(kSheetPoints);
     processor.setLeftAlignment();
     processor.insertText(documentText);
     processor.setCaption(kDocumentCaption);
-    return processor.printDocument();
+    return processor.printDocument() ? HandOver::Printed : HandOver::NoPrinter;
 }
 
 }  // namespace printing

@@ -4,6 +4,7 @@
 #include "history/draw_history_window.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
+#include "tickets/ticket_entry.h"
 #include "widgets/ticket_marks.h"
 #include "widgets/widgets.h"
 
@@ -16,9 +17,9 @@ void Form1::Command1_Click()
         playCue(check.cue);
     showMessage(check.message);
     if (check.drawCleared) {
-        // Cleared only after the message, so that the faulty draw is seen while it is read.
-        Text0->clear();
-        NowIsJi2 = 0;
+        // Cleared only after the message, so that the faulty draw is seen while it is read;
+        // the status line says so instead of naming the last number keyed.
+        setDraw(tickets::clearedDraw());
     }
     if (check.save) {
         QString content = check.saveText;

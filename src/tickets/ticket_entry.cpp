@@ -30,27 +30,22 @@ TicketEntry clearedTickets()
     return {QString(), 0, 0, QStringLiteral("彩票数据已清除")};
 }
 
-// The text a delete cuts: the four characters it takes are a number, its space and the
-// marker. A text without the marker (a slot just opened, a single line just checked) gets
-// it at its end first, and so does one with a closing line break after its last line (a
-// generation, a reformat), the marker taking the break's place; the prize mark is display
-// only. Without this the delete takes the break or the mark instead of the number, or
-// leaves the number before it without its space for the next one to fuse with. The two
-// spaces and the break a check of several lines leaves after each line are cut as they stand.
-QString deletableText(const QString& text)
+// The text with its last line open for the next step: the prize mark and the marker
+// removed, and whatever follows the last number (the two spaces and the line break a
+// check leaves after each line, the closing line break of a generation or a reformat)
+// replaced by the one space after a number. A last number without its space (a slot
+// file written by hand) gets it, so that the next number cannot join it.
+QString withOpenLastLine(const QString& text)
 {
-    QString body = QString(text).remove(kPrizeMark);
-    if (body.endsWith(kMarker))
-        body.chop(1);
-    static const QString checkedLineEnd = QStringLiteral("  ") + kCrLf;
-    if (body.endsWith(checkedLineEnd))
-        return text;
-    if (body.endsWith(kCrLf))
-        body.chop(kCrLf.size());
-    // A last number without its space (a slot file written by hand) is cut like one with it.
-    if (!body.isEmpty() && !body.endsWith(QLatin1Char(' ')))
+    QString body = removeMarkers(text);
+    qsizetype end = body.size();
+    while (end > 0 && (body[end - 1] == QLatin1Char(' ') || body[end - 1] == QLatin1Char('\r')
+                       || body[end - 1] == QLatin1Char('\n')))
+        --end;
+    body.truncate(end);
+    if (!body.isEmpty())
         body += QLatin1Char(' ');
-    return body + kMarker;
+    return body;
 }
 
 }  // namespace
@@ -75,10 +70,8 @@ TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 l
         out.text += nn + QLatin1Char(' ');
     } else if (out.numbersInLine >= 2 && out.numbersInLine <= kNumbersPerLine) {
         out.status = ticketStatus(nn, out.numbersInLine, out.lines);
-        // A last number without its space (a slot file written by hand) must not join the new one.
-        if (!out.text.isEmpty() && !out.text.endsWith(QLatin1Char(' ')) && !out.text.endsWith(kCrLf))
-            out.text += QLatin1Char(' ');
-        out.text += nn + QLatin1Char(' ');
+        // The number continues the last line, whatever a check or a load left after it.
+        out.text = withOpenLastLine(out.text) + nn + QLatin1Char(' ');
     } else if (out.numbersInLine > kNumbersPerLine) {
         out.lines = plusOne(out.lines);
         out.numbersInLine = 1;
@@ -97,7 +90,8 @@ TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 
 {
     if (text.size() < 3)
         return clearedTickets();
-    TicketEntry out{deletableText(text), minusOne(numbersInLine), lines, QString()};
+    // The four characters a delete cuts are the last number, its space and the marker.
+    TicketEntry out{withOpenLastLine(text) + kMarker, minusOne(numbersInLine), lines, QString()};
     out.status = QStringLiteral("删除") + n(out.lines) + QStringLiteral("行第") + n(out.numbersInLine + 1)
                  + QStringLiteral("个号码 ..");
     // A text shorter than four characters loses all of it.
@@ -136,7 +130,14 @@ DrawEntry deleteFromDraw(const QString& text, qint16 numbers)
     if (left > 0)
         return {text.left(std::max(0, int(text.size()) - 3)), left,
                 QStringLiteral("删除第") + n(left + 1) + QStringLiteral("个开奖号码 ..")};
-    return {QString(), left, QStringLiteral("开奖号码已全删除 ..")};
+    DrawEntry cleared = clearedDraw();
+    cleared.numbers = left;
+    return cleared;
+}
+
+DrawEntry clearedDraw()
+{
+    return {QString(), 0, QStringLiteral("开奖号码已全删除 ..")};
 }
 
 }  // namespace tickets

@@ -25,13 +25,13 @@ struct DrawEntry {
 
 // Number `number` (1..36) pressed into the ticket box. `text` is the box's text without
 // its markers. After the seventh number of a line the next press starts a new line; when
-// the line counter is at its top no new line is started.
+// the line counter is at its top no new line is started. A number that continues the last
+// line joins it whatever a check or a load left after it (spaces, a line break).
 TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 lines, int number);
 
-// The delete in the ticket box. `text` is the box's text as it stands: the marker is
-// among the four characters a delete cuts (a number, its space and the marker); a text
-// without it gets it at its end first. The line ends a check of several lines leaves
-// (two spaces and the break) are cut as they stand.
+// The delete in the ticket box. `text` is the box's text as it stands: the delete cuts
+// the last number, its space and the marker, whatever follows the last number (the
+// line ends a check, a generation or a reformat leave, no marker at all).
 TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 lines);
 
 // Number `number` pressed into the draw line; the eighth number starts a new draw.
@@ -39,5 +39,8 @@ DrawEntry pressIntoDraw(const QString& text, qint16 numbers, int number);
 
 // The delete in the draw line: its last number goes, or the whole line with the last.
 DrawEntry deleteFromDraw(const QString& text, qint16 numbers);
+
+// The empty draw line, as a delete of its last number or a check that refused it leaves it.
+DrawEntry clearedDraw();
 
 }  // namespace tickets

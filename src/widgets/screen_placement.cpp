@@ -7,7 +7,10 @@
 #include <QDialog>
 #include <QEvent>
 #include <QScreen>
+#include <QSet>
 #include <QWidget>
+#include <QWindow>
+#include <optional>
 
 namespace screens {
 
@@ -19,15 +22,38 @@ QRect availableArea(const QWidget* window)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-// The caption and border around the window: known once it has been shown, assumed before.
+// The caption and border of the last window the window manager framed: the best guess
+// for a window it has not framed yet.
+std::optional<QMargins> g_lastFrame;
+
+// Whether the window manager has framed the window, so that its frame is known.
+bool isFramed(const QWidget* window)
+{
+    return window->frameGeometry() != window->geometry();
+}
+
+// The caption and border around the window: known once it has been framed, guessed before.
 QMargins frameMargins(const QWidget* window)
 {
+    if (!isFramed(window))
+        return g_lastFrame.value_or(kFrameAllowance);
     const QRect frame = window->frameGeometry();
     const QRect inner = window->geometry();
-    if (frame == inner)
-        return kFrameAllowance;
-    return QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
-                    frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    g_lastFrame = QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
+                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    return *g_lastFrame;
+}
+
+// Puts the window's frame, caption and border included, at `topLeft`.
+void moveFrameTo(QWidget* window, const QPoint& topLeft)
+{
+    // A framed window: the toolkit adds the frame it knows. One not yet framed: this
+    // places its client area, and the window handle asks the window manager to put the
+    // frame there instead (the handle's geometry then matches, so showing keeps it).
+    window->move(topLeft);
+    if (!isFramed(window))
+        if (QWindow* handle = window->windowHandle())
+            handle->setFramePosition(topLeft);
 }
 
 bool isPlacedWindow(const QWidget* widget)
@@ -36,7 +62,8 @@ bool isPlacedWindow(const QWidget* widget)
     return widget->isWindow() && (type == Qt::Window || type == Qt::Dialog);
 }
 
-// Places each window as it is shown, before it reaches the screen.
+// Places each window as it is shown, before it reaches the screen, and once more when
+// the window manager has framed it, should the real frame not fit where the guess did.
 class PlacementFilter : public QObject {
 public:
     using QObject::QObject;
@@ -44,13 +71,37 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Show && !event->spontaneous() && watched->isWidgetType()) {
-            auto* widget = static_cast<QWidget*>(watched);
-            if (isPlacedWindow(widget))
+        if (!watched->isWidgetType())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+        case QEvent::Show:
+            if (!event->spontaneous() && isPlacedWindow(widget)) {
                 placeInside(widget);
+                if (!isFramed(widget))
+                    m_unframed.insert(widget);
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (m_unframed.contains(widget) && isFramed(widget)) {
+                m_unframed.remove(widget);
+                if (!availableArea(widget).contains(widget->frameGeometry()))
+                    placeInside(widget);
+            }
+            break;
+        case QEvent::Hide:
+        case QEvent::Destroy:
+            m_unframed.remove(widget);
+            break;
+        default:
+            break;
         }
         return false;
     }
+
+private:
+    QSet<QWidget*> m_unframed;  // shown, not framed yet
 };
 
 }  // namespace
@@ -83,8 +134,8 @@ void placeInside(QWidget* window)
     const QSize inner = (placed - frame).size().expandedTo(window->minimumSize());
     if (inner != window->size())
         window->resize(inner);
-    if (!leftToToolkit && placed.topLeft() != window->pos())
-        window->move(placed.topLeft());
+    if (!leftToToolkit && placed.topLeft() != window->frameGeometry().topLeft())
+        moveFrameTo(window, placed.topLeft());
 }
 
 void sizeMainWindow(QWidget* window, const QSize& natural)

@@ -2,10 +2,12 @@
 
 #include "widgets/background_document.h"
 #include "widgets/fonts.h"
+#include "widgets/large_type.h"
 #include "widgets/line_edits.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -57,6 +59,30 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
     return label;
 }
 
+DigitPad makeDigitPad(QWidget* parent)
+{
+    DigitPad pad;
+    pad.frame = new QFrame(parent);
+    pad.frame->setObjectName(QStringLiteral("Frame1"));
+    pad.frame->setFrameShape(QFrame::StyledPanel);
+    const QFont digitFont = fonts::font(fonts::kHei, 26, true);
+    auto* row = new QHBoxLayout(pad.frame);
+    row->setContentsMargins(6, 6, 6, 6);
+    row->setSpacing(4);
+    for (int k = 0; k <= 9; ++k) {
+        pad.digits[k] = makeButton(QStringLiteral("Command3(%1)").arg(k), QString::number(k),
+                                   digitFont, pad.frame);
+        pad.digits[k]->setMinimumSize(fonts::px(64), fonts::px(60));
+        row->addWidget(pad.digits[k]);
+    }
+    pad.erase = makeButton(QStringLiteral("Command4"), QStringLiteral("←"),
+                           fonts::font(fonts::kLi, 30, true), pad.frame);
+    pad.erase->setMinimumSize(fonts::px(96), fonts::px(60));
+    row->addSpacing(8);
+    row->addWidget(pad.erase);
+    return pad;
+}
+
 void enableDigitButtons(const std::array<QPushButton*, 10>& buttons,
                         const tickets::DigitSet& digits)
 {
@@ -71,8 +97,10 @@ void shapeField(QLineEdit* field, const QString& name, const QFont& font, int di
     if (digits <= 0)
         return;
     field->setAlignment(Qt::AlignCenter);
-    field->setFixedWidth(QFontMetrics(font).horizontalAdvance(QString(digits, QLatin1Char('0')))
-                         + fonts::px(margin));
+    // Never narrower than a fingertip, however few digits it holds.
+    field->setFixedWidth(std::max(QFontMetrics(font).horizontalAdvance(QString(digits, QLatin1Char('0')))
+                                      + fonts::px(margin),
+                                  fonts::px(largeType::kSmallestTap)));
 }
 
 bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,
@@ -81,7 +109,6 @@ bool askYesNo(QWidget* parent, const QString& name, const QString& title, const 
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(name);
     box.setDefaultButton(yesIsDefault ? QMessageBox::Yes : QMessageBox::No);
-    box.setFont(fonts::font(fonts::kSong, 14));
     return box.exec() == QMessageBox::Yes;
 }
 

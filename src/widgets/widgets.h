@@ -6,6 +6,7 @@
 #include "tickets/digit_set.h"
 
 #include <QDialog>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QLineEdit>
@@ -108,7 +109,8 @@ private:
     bool m_unloaded = false;
 };
 
-// A modal Yes/No question named `name`, in the program's font; true when Yes is chosen.
+// A modal Yes/No question named `name`, in the large type of every question (see
+// large_type.h); true when Yes is chosen.
 // `yesIsDefault` says which answer Enter gives.
 bool askYesNo(QWidget* parent, const QString& name, const QString& title, const QString& text,
               bool yesIsDefault);
@@ -119,6 +121,15 @@ QLabel* makeLabel(const QString& name, const QString& text, const QFont& font, Q
 // never a default button (a stray Enter presses nothing).
 QPushButton* makeButton(const QString& name, const QString& text, const QFont& font,
                         QWidget* parent);
+
+// The on-screen digit pad of the windows that take numbers: a frame named "Frame1" with
+// the buttons "Command3(0)" … "Command3(9)" in a row and the delete key "Command4" ("←").
+struct DigitPad {
+    QFrame* frame = nullptr;
+    std::array<QPushButton*, 10> digits{};
+    QPushButton* erase = nullptr;
+};
+DigitPad makeDigitPad(QWidget* parent);
 
 // Enables the buttons of a digit pad (digit 0 first) that `digits` offers.
 void enableDigitButtons(const std::array<QPushButton*, 10>& buttons,

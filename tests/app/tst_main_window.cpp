@@ -55,6 +55,7 @@ void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
     QCOMPARE(int(form.NowIsJi2), 8);
     QCOMPARE(int(form.Input2W), 999);
     QCOMPARE(form.NowOpenFile, QStringLiteral("Save00.txt"));
+    QCOMPARE(form.CurrentSlot->text(), QStringLiteral("存档00"));
     QCOMPARE(form.SaveOK, QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 "));
     for (int i = 1; i <= 36; ++i)
         QVERIFY(!form.num1[i]->isEnabled());

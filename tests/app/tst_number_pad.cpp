@@ -200,6 +200,13 @@ void NumberPadTest::prizeCheckEndToEnd()
     QCOMPARE(f.Label9->text(), QStringLiteral("彩票数据已保存 (00存档)"));
     QCOMPARE(f.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器") + version::text());
     QVERIFY(!f.isUnsaved());  // the extra space per line is display only
+    // The delete right after it takes the last number, and the last line goes on.
+    f.Timer1_Timer();
+    f.Command5->click();
+    QCOMPARE(f.Label9->text(), QStringLiteral("删除3行第3个号码 .."));
+    pressNumber(f, 30);
+    QVERIFY2(f.Text88->crlfText().endsWith(QStringLiteral("\r\n20 21 30 ←")), qPrintable(f.Text88->crlfText()));
+    QCOMPARE(int(f.NowIsJi), 3);
 }
 
 void NumberPadTest::checkWithoutTicketsSavesNothing()
@@ -233,6 +240,7 @@ void NumberPadTest::drawWithErrorsIsCleared()
     QCOMPARE(drawWhileShown, QStringLiteral("01 02 03 "));  // seen while its error is read
     QCOMPARE(f.Text0->text(), QString());
     QCOMPARE(int(f.NowIsJi2), 0);
+    QCOMPARE(f.Label9->text(), QStringLiteral("开奖号码已全删除 .."));
     QCOMPARE(f.Text88->crlfText(), QStringLiteral("09 "));  // the marker goes, nothing else
     QVERIFY(!m_app->folder.exists("Save00.txt"));
 }

@@ -1,7 +1,8 @@
 // The windows on real screen sizes: the scale chosen from the available area, the place
-// of a window inside it, the program on chosen screens (in child processes), and the
-// toolkit's standard texts in Chinese.
+// of a window inside it, the program on chosen screens (in child processes) with large
+// type and large taps in every window, and the toolkit's standard texts in Chinese.
 #include "support/test_support.h"
+#include "widgets/large_type.h"
 #include "widgets/qt_chinese.h"
 #include "widgets/screen_fit.h"
 
@@ -22,6 +23,8 @@ private slots:
     void windowIsPlacedInside();
     void everythingReachableOnTheScreen_data();
     void everythingReachableOnTheScreen();
+    void largeTypeAndLargeTaps_data();
+    void largeTypeAndLargeTaps();
     void standardTextsAreChinese_data();
     void standardTextsAreChinese();
 };
@@ -76,8 +79,12 @@ namespace {
 
 struct ProbeResult {
     QRect screen;
+    double scale = 1;
     int lines = 0;
-    std::map<QString, QRect> rects;  // every control and window the probe reported
+    int checkMark = 0;
+    std::map<QString, QRect> rects;     // every control and window the probe reported
+    std::map<QString, double> points;   // the smallest text of each window
+    std::map<QString, QSize> taps;      // the smallest tap of each window
     QString errors;
 };
 
@@ -91,7 +98,15 @@ ProbeResult probeOn(int width, int height, double factor)
     const QStringList lines = run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
         const QStringList f = line.split(QLatin1Char(' '));
-        if (f.size() == 2 && f[0] == QLatin1String("lines"))
+        if (f[0] == QLatin1String("font") && f.size() >= 3)
+            result.points[f[1]] = f[2].toDouble();
+        else if (f[0] == QLatin1String("tap") && f.size() >= 4)
+            result.taps[f[1]] = QSize(f[2].toInt(), f[3].toInt());
+        else if (f.size() == 2 && f[0] == QLatin1String("scale"))
+            result.scale = f[1].toDouble();
+        else if (f.size() == 2 && f[0] == QLatin1String("checkmark"))
+            result.checkMark = f[1].toInt();
+        else if (f.size() == 2 && f[0] == QLatin1String("lines"))
             result.lines = f[1].toInt();
         else if (f.size() == 5 && f[0] == QLatin1String("screen"))
             result.screen = QRect(f[1].toInt(), f[2].toInt(), f[3].toInt(), f[4].toInt());
@@ -136,8 +151,8 @@ void ScreensTest::everythingReachableOnTheScreen()
     QVERIFY2(!probe.rects.empty(), qPrintable(probe.errors));
     QCOMPARE(probe.screen.size(), logical);
     QStringList expected = {"Command5", "Command1", "Text88", "ShowText1", "Load2",
-                            "AutoCode1", "editX1", "editLV", "PrintDocument", "PrintDialog",
-                            "FileDialog"};
+                            "AutoCode1", "editX1", "editLV", "DrawHistory1", "ExitGuard",
+                            "PrintDocument", "PrintPreview", "PrintDialog", "FileDialog"};
     for (int i = 1; i <= 36; ++i)
         expected << QStringLiteral("num1(%1)").arg(i);
     for (const QString& name : expected) {
@@ -154,6 +169,38 @@ void ScreensTest::everythingReachableOnTheScreen()
     QVERIFY2(probe.lines >= ticketLines, qPrintable(QString::number(probe.lines)));
     const QSize button = probe.rects.at(QStringLiteral("num1(1)")).size();
     QVERIFY(button.width() >= padButton.width() && button.height() >= padButton.height());
+}
+
+void ScreensTest::largeTypeAndLargeTaps_data()
+{
+    QTest::addColumn<double>("factor");
+    // At 1.25 the windows are shrunk to fit: every size shrinks by the same scale.
+    QTest::newRow("1366×768 ×1.0") << 1.0;
+    QTest::newRow("1366×768 ×1.25") << 1.25;
+}
+
+void ScreensTest::largeTypeAndLargeTaps()
+{
+    QFETCH(double, factor);
+    const ProbeResult probe = probeOn(1366, 768, factor);
+    QVERIFY2(!probe.points.empty(), qPrintable(probe.errors));
+    const double s = probe.scale;
+    const QStringList windows = {"Form1", "menu-F234", "menu-H3453", "ShowText1", "Load2", "AutoCode1",
+                                 "editX1", "editLV", "DrawHistory1", "ExitGuard", "PrintDocument",
+                                 "PrintPreview", "PrintDialog", "FileDialog"};
+    for (const QString& window : windows) {
+        QVERIFY2(probe.points.count(window) && probe.taps.count(window), qPrintable(window));
+        const double smallest = window == QLatin1String("ExitGuard") ? largeType::kQuestionPoints
+                                                                     : largeType::kSmallestPoints;
+        QVERIFY2(probe.points.at(window) >= smallest * s - 0.01,
+                 qPrintable(QStringLiteral("%1: text of %2 pt").arg(window).arg(probe.points.at(window))));
+        const QSize tap = probe.taps.at(window);
+        const int least = qRound(largeType::kSmallestTap * s) - 1;  // rounding of the scaled sizes
+        QVERIFY2(tap.width() >= least && tap.height() >= least,
+                 qPrintable(QStringLiteral("%1: a tap of %2×%3").arg(window).arg(tap.width()).arg(tap.height())));
+    }
+    QVERIFY(probe.points.at(QStringLiteral("ToolTip")) >= largeType::kSmallestPoints * s - 0.01);
+    QVERIFY(probe.checkMark >= qRound(largeType::kCheckMark * s) - 1);
 }
 
 void ScreensTest::standardTextsAreChinese_data()

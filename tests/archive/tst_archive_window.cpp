@@ -9,6 +9,7 @@
 #include "widgets/widgets.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -85,6 +86,8 @@ private slots:
     void openAsksBeforeReplacingUnsavedLines();
     void refusedSlotIsReplacedOnlyWhenTheUserSaysSo_data();
     void refusedSlotIsReplacedOnlyWhenTheUserSaysSo();
+    void saveAsAsksBeforeReplacingASlot_data();
+    void saveAsAsksBeforeReplacingASlot();
 };
 
 void ArchiveWindowTest::preparing_data()
@@ -151,6 +154,7 @@ void ArchiveWindowTest::saveAsMakesTheSlotCurrent()
     QCOMPARE(form.Label9->text(), QStringLiteral("彩票数据已保存 (04存档)"));
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/3/4 5:06:07)"));
     QCOMPARE(form.NowOpenFile, QStringLiteral("Save04.txt"));
+    QCOMPARE(form.CurrentSlot->text(), QStringLiteral("存档04"));
     // The box is tidied but keeps its marker; the counters stay.
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 ←"));
     QCOMPARE(form.SaveOK, QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 "));
@@ -166,6 +170,7 @@ void ArchiveWindowTest::saveAsMakesTheSlotCurrent()
     QCOMPARE(s.times[4], QStringLiteral("存档04  时间:2026/3/4 5:06:07"));
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n11 12 13 14 15 16 17 "));
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/1/2 9:00:00)"));
+    QCOMPARE(form.CurrentSlot->text(), QStringLiteral("存档01"));
 
     s = useWindow(form, modals, "open234", 4);
     QCOMPARE(s.captions[1], QStringLiteral("当前存档"));
@@ -368,6 +373,59 @@ void ArchiveWindowTest::refusedSlotIsReplacedOnlyWhenTheUserSaysSo()
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), yes ? QByteArray("01 02 \r\n") : binary);
     QCOMPARE(form.isUnsaved(), !yes);
+}
+
+void ArchiveWindowTest::saveAsAsksBeforeReplacingASlot_data()
+{
+    QTest::addColumn<QByteArray>("held");  // slot 3's data file; "-" for none
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("question");  // "" for none
+    QTest::addColumn<bool>("saved");
+    const QString lines = QStringLiteral("存档03里已有别的彩票号码，另存会替换掉它们，确定要保存吗？");
+    const QString refused =
+        QStringLiteral("存档03的数据文件没有打开，另存会替换掉文件里原有的内容，确定要保存吗？");
+    const QByteArray binary("PK\x03\x04\x00\x00\x08\x00", 8);
+    QTest::newRow("no file: no question") << QByteArray("-") << int(QMessageBox::No) << "" << true;
+    QTest::newRow("empty file: no question") << QByteArray() << int(QMessageBox::No) << "" << true;
+    QTest::newRow("the same lines: no question") << kSlot0.toUtf8() << int(QMessageBox::No) << "" << true;
+    QTest::newRow("other lines, No keeps them") << kSlot1.toUtf8() << int(QMessageBox::No) << lines << false;
+    QTest::newRow("other lines, Yes replaces them") << kSlot1.toUtf8() << int(QMessageBox::Yes) << lines << true;
+    QTest::newRow("unreadable, No keeps it") << binary << int(QMessageBox::No) << refused << false;
+    QTest::newRow("unreadable, Yes replaces it") << binary << int(QMessageBox::Yes) << refused << true;
+}
+
+void ArchiveWindowTest::saveAsAsksBeforeReplacingASlot()
+{
+    QFETCH(QByteArray, held);
+    QFETCH(int, answer);
+    QFETCH(QString, question);
+    QFETCH(bool, saved);
+    StartedForm app;
+    app.folder.write("Save00.txt", kSlot0);
+    if (held != "-") {
+        QFile file(app.folder.filePath("Save03.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(held) == held.size());
+    }
+    Form1& form = app.start();
+    ModalWatcher modals{QMessageBox::StandardButton(answer)};
+    bool shownAfterClick = false;
+    modals.onNext([&](QWidget* w) {
+        static_cast<QPushButton*>(child(w, QStringLiteral("Command1(3)")))->click();
+        shownAfterClick = w->isVisible();
+        w->hide();
+    });
+    trigger(&form, "saveaswr34w");
+
+    QStringList questions;
+    for (const SeenModal& m : modals.seen)
+        if (m.objectName == QStringLiteral("SaveAsGuard"))
+            questions << m.text;
+    QCOMPARE(questions, question.isEmpty() ? QStringList() : QStringList{question});
+    QCOMPARE(shownAfterClick, !saved);  // No leaves the window up for another choice
+    QCOMPARE(form.NowOpenFile, saved ? QStringLiteral("Save03.txt") : QStringLiteral("Save00.txt"));
+    QFile file(app.folder.filePath("Save03.txt"));
+    const QByteArray after = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("-");
+    QCOMPARE(after, saved ? kSlot0.toUtf8() : held);
 }
 
 QTEST_MAIN(ArchiveWindowTest)

@@ -57,6 +57,8 @@ private slots:
     void counterDialog_data();
     void counterDialog();
     void counterDialogShowsTheCountersOfNow();
+    void counterDialogPad_data();
+    void counterDialogPad();
 
 private:
     // Resets and shows the editor, runs `steps` in it, then closes it with its close button.
@@ -340,6 +342,38 @@ void EditingWindowsTest::counterDialogShowsTheCountersOfNow()
     // Closed by its close button, it waits to be deleted; the next use gets a fresh one.
     QVERIFY(closed);
     QVERIFY(&f.countDialog() != closed.data());
+}
+
+void EditingWindowsTest::counterDialogPad_data()
+{
+    QTest::addColumn<QStringList>("taps");  // "Text1", "Text2", a digit, or "←"
+    QTest::addColumn<int>("allList");
+    QTest::addColumn<int>("nowIsJi");
+    // Loaded: three lines, seven numbers in the last.
+    QTest::newRow("the first field until another is tapped") << QStringList{"←", "1", "2"} << 12 << 7;
+    QTest::newRow("the field last tapped") << QStringList{"Text2", "←", "4"} << 3 << 4;
+    QTest::newRow("back to the first") << QStringList{"Text2", "←", "5", "Text1", "0"} << 30 << 5;
+    QTest::newRow("delete on an empty field") << QStringList{"←", "←", "9"} << 9 << 7;
+}
+
+void EditingWindowsTest::counterDialogPad()
+{
+    QFETCH(QStringList, taps);
+    QFETCH(int, allList);
+    QFETCH(int, nowIsJi);
+    Form1& f = *m_form;
+    m_watcher->onNext([&](QWidget* w) {
+        for (const QString& tap : taps) {
+            QWidget* target = child(w, tap == "←" ? QStringLiteral("Command4")
+                                       : tap.startsWith("Text") ? tap
+                                                                : QStringLiteral("Command3(%1)").arg(tap));
+            QTest::mouseClick(target, Qt::LeftButton);
+        }
+        static_cast<QPushButton*>(child(w, "Command1"))->click();
+    });
+    trigger(&f, QStringLiteral("t34534"));
+    QCOMPARE(int(f.AllList), allList);
+    QCOMPARE(int(f.NowIsJi), nowIsJi);
 }
 
 QTEST_MAIN(EditingWindowsTest)

@@ -1,33 +1,51 @@
-// The number pad's rules on a sequence of presses and deletes, in the ticket box and in
-// the draw line. The input: a mode byte, three 16-bit counters (numbers in the last line,
-// lines, numbers in the draw line: anything the counter dialog takes), the steps up to the
-// first NUL, then the box text and the draw line.
+// The number pad's rules on a sequence of presses, deletes and prize checks, in the ticket
+// box and in the draw line. The input: a mode byte, three 16-bit counters (numbers in the
+// last line, lines, numbers in the draw line: anything the counter dialog takes), the steps
+// up to the first NUL, then the box text and the draw line.
 // Mode 0 starts from any text with those counters and checks what holds whatever the
 // start; mode 1 starts empty and checks after every step that the counters and the text
-// agree with a model of the lines, and at the end that every line is whole.
+// agree with a model of the lines and that every line is whole, with at most seven numbers.
 #include "fuzz_input.h"
+#include "tickets/prize_check.h"
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
 
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
 using tickets::kMarker;
 using tickets::kNumbersPerLine;
 
-// One step: the draw line or the ticket box; a delete or the press of number 1..36.
+// One step: the draw line or the ticket box; a delete or the press of number 1..36; or
+// a prize check of the box against the draw line.
 struct Step {
     bool draw;
     int number;  // 0: delete
+    bool check;
 };
 
 Step stepOf(uint8_t byte)
 {
     const int v = byte & 0x7f;
-    return {(byte & 0x80) != 0, v % 37};
+    return {(byte & 0x80) != 0, v % 37, v >= 120};
+}
+
+// A prize check as the main window applies it: the box it leaves, and a draw line it
+// refused is cleared.
+void applyCheck(QString& box, QString& draw, qint16& drawn)
+{
+    const tickets::PrizeCheck check = tickets::checkPrizes(box, draw);
+    box = check.drawCleared ? check.boxBeforeCheck : check.boxText;
+    if (check.drawCleared) {
+        const tickets::DrawEntry cleared = tickets::clearedDraw();
+        draw = cleared.text;
+        drawn = cleared.numbers;
+    }
 }
 
 qint16 counterAt(const uint8_t* data)
@@ -55,7 +73,10 @@ void fuzzAnyStart(const QList<QString>& texts, qint16 inLine, qint16 lines, qint
     int run = -1;  // numbers a press put on a line it started; -1 for any other line
     for (size_t i = 0; i < count; ++i) {
         const Step step = stepOf(steps[i]);
-        if (step.draw && step.number) {
+        if (step.check) {
+            applyCheck(box, draw, drawn);
+            run = -1;
+        } else if (step.draw && step.number) {
             const tickets::DrawEntry e = tickets::pressIntoDraw(draw, drawn, step.number);
             fuzz::require(e.numbers <= kNumbersPerLine, "a draw press never counts an eighth number");
             fuzz::require(e.text.endsWith(tickets::numberText(step.number) + QLatin1Char(' ')),
@@ -110,18 +131,48 @@ bool isWholeLine(const QString& line, int numbers)
     return true;
 }
 
+// The numbers of each line of a ticket text, the markers and what a check leaves after a
+// line (spaces, a closing line break) aside; none when a line is empty or holds anything
+// but numbers 01..36, each followed by a space.
+std::optional<std::vector<int>> numbersPerLine(const QString& text)
+{
+    QStringList lines = tickets::splitLines(tickets::removeMarkers(text));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    std::vector<int> counts;
+    for (QString line : lines) {
+        while (line.endsWith(QLatin1String("  ")))
+            line.chop(1);
+        if (line.isEmpty() || line.size() % 3 != 0 || !isWholeLine(line, int(line.size() / 3)))
+            return std::nullopt;
+        counts.push_back(int(line.size() / 3));
+    }
+    return counts;
+}
+
 // A consistent start: the lines the steps make are modelled as a line count and the count
-// of the last line (every earlier line holds seven numbers); the counters and the text's
-// length follow the model after every step, and the text is whole lines at the end.
+// of the last line (every earlier line holds seven numbers); after every step the counters
+// follow the model and every line of the text holds the numbers the model gives it.
+// Until the first check the text also has the pad's own shape, its length given by the model.
 void fuzzConsistentStart(const uint8_t* steps, size_t count)
 {
     QString box;
     QString draw;
     qint16 inLine = 0, lines = 0, drawn = 0;
     int modelLines = 0, modelLast = 0, modelDrawn = 0;
+    bool checked = false;
     for (size_t i = 0; i < count; ++i) {
         const Step step = stepOf(steps[i]);
-        if (step.draw) {
+        if (step.check) {
+            // An empty box is reported before the draw line is looked at.
+            const bool refused = modelLines > 0 && modelDrawn > 0 && modelDrawn < kNumbersPerLine;
+            applyCheck(box, draw, drawn);
+            if (refused)
+                modelDrawn = 0;
+            fuzz::require(drawn == modelDrawn && draw.size() == 3 * modelDrawn,
+                          "a check clears a draw line it refuses, and only that");
+            checked = true;
+        } else if (step.draw) {
             const tickets::DrawEntry e = step.number ? tickets::pressIntoDraw(draw, drawn, step.number)
                                                      : tickets::deleteFromDraw(draw, drawn);
             modelDrawn = step.number ? modelDrawn % kNumbersPerLine + 1 : std::max(modelDrawn - 1, 0);
@@ -130,33 +181,35 @@ void fuzzConsistentStart(const uint8_t* steps, size_t count)
             fuzz::require(drawn == modelDrawn && draw.size() == 3 * modelDrawn,
                           "the draw counter matches the draw line");
             continue;
-        }
-        const tickets::TicketEntry e =
-            step.number ? tickets::pressIntoTickets(tickets::removeMarkers(box), inLine, lines, step.number)
-                        : tickets::deleteFromTickets(box, inLine, lines);
-        if (step.number && (modelLines == 0 || modelLast == kNumbersPerLine)) {
-            ++modelLines;
-            modelLast = 1;
-        } else if (step.number) {
-            ++modelLast;
-        } else if (modelLast > 1) {
-            --modelLast;
         } else {
-            modelLines = std::max(modelLines - 1, 0);
-            modelLast = modelLines ? kNumbersPerLine : 0;
+            const tickets::TicketEntry e =
+                step.number ? tickets::pressIntoTickets(tickets::removeMarkers(box), inLine, lines, step.number)
+                            : tickets::deleteFromTickets(box, inLine, lines);
+            if (step.number && (modelLines == 0 || modelLast == kNumbersPerLine)) {
+                ++modelLines;
+                modelLast = 1;
+            } else if (step.number) {
+                ++modelLast;
+            } else if (modelLast > 1) {
+                --modelLast;
+            } else {
+                modelLines = std::max(modelLines - 1, 0);
+                modelLast = modelLines ? kNumbersPerLine : 0;
+            }
+            box = e.text;
+            inLine = e.numbersInLine;
+            lines = e.lines;
         }
-        box = e.text;
-        inLine = e.numbersInLine;
-        lines = e.lines;
+        fuzz::require(lines == modelLines && inLine == modelLast, "the ticket counters match the model");
+        std::vector<int> expected(size_t(modelLines), kNumbersPerLine);
+        if (modelLines)
+            expected.back() = modelLast;
+        fuzz::require(numbersPerLine(box) == expected,
+                      "every ticket line is whole and holds the numbers the counters say");
         const int numbers = modelLines ? (modelLines - 1) * kNumbersPerLine + modelLast : 0;
         const int length = modelLines ? numbers * 3 + (modelLines - 1) * 2 + 1 : 0;
-        fuzz::require(lines == modelLines && inLine == modelLast && box.size() == length,
-                      "the ticket counters match the box");
+        fuzz::require(checked || box.size() == length, "the box has the pad's shape");
     }
-    const QStringList boxLines = tickets::splitLines(tickets::removeMarkers(box));
-    for (int i = 0; i < modelLines; ++i)
-        fuzz::require(isWholeLine(boxLines[i], i + 1 < modelLines ? kNumbersPerLine : modelLast),
-                      "every ticket line is whole, with at most seven numbers");
     fuzz::require(isWholeLine(draw, modelDrawn), "the draw line is whole");
 }
 

@@ -50,8 +50,10 @@ public:
     bool isRunning() const { return m_process.state() == QProcess::Running; }
     // Waits until `ready` holds, at most `ms`; false when the daemon died or time ran out.
     bool waitUntil(const std::function<bool()>& ready, int ms);
-    // What the daemon wrote, for the reason of a failure.
+    // What the daemon wrote (since the last call): for the reason of a failure, or read as it comes.
     QString output();
+    // Writes to its standard input.
+    void write(const QByteArray& bytes) { m_process.write(bytes); }
     void stop();
 
 private:

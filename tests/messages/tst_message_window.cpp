@@ -68,6 +68,7 @@ void MessageWindowTest::dismissing_data()
     QTest::newRow("space") << "space" << false;
     QTest::newRow("esc") << "esc" << false;
     QTest::newRow("double-click") << "double" << false;
+    QTest::newRow("a tap on 关闭") << "tap" << false;
     QTest::newRow("close button") << "close" << true;
 }
 
@@ -86,6 +87,8 @@ void MessageWindowTest::dismissing()
             QTest::keyClick(window->Text1, Qt::Key_Escape);
         else if (how == "double")
             doubleClick(window->Text1);
+        else if (how == "tap")
+            QTest::mouseClick(child(window, QStringLiteral("CloseButton")), Qt::LeftButton);
         else
             window->close();
     });

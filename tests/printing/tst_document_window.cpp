@@ -1,6 +1,7 @@
-// The document window: one per hand-over, the sheet's face and size, the print request's
-// log line, a PDF whose text and columns come back whole, a zoom that leaves the print
-// alone, the preview, and the question before an edited sheet is closed.
+// The document window: one for every hand-over, above the main window, the sheet's face
+// and size, the print request's log line, a PDF whose text and columns come back whole, a
+// zoom that leaves the print alone and opens as large as the width allows, the preview,
+// and the question before an edited sheet is closed or replaced.
 #include "app/main_window.h"
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"
@@ -20,6 +21,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -139,7 +141,8 @@ class DocumentWindowTest : public QObject {
 private slots:
     void initTestCase() { fonts::installSubstitutions(); }
     void cleanup() { qDeleteAll(documentWindows()); }
-    void everyHandOverOpensItsOwnDocument();
+    void handOversShareTheOneDocument_data();
+    void handOversShareTheOneDocument();
     void pdfKeepsTheText();
     void pdfColumnsLineUp();
     void unwritablePdfIsReported();
@@ -150,30 +153,51 @@ private slots:
     void previewShowsThePages();
     void closingAnEditedSheetAsks_data();
     void closingAnEditedSheetAsks();
+    void opensAsLargeAsTheWidthAllows_data();
+    void opensAsLargeAsTheWidthAllows();
 };
 
-void DocumentWindowTest::everyHandOverOpensItsOwnDocument()
+void DocumentWindowTest::handOversShareTheOneDocument_data()
 {
+    QTest::addColumn<QString>("typed");  // into the first sheet
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("as printed: replaced unasked") << "" << int(QMessageBox::No) << true;
+    QTest::newRow("edited, No keeps it") << "13800138000" << int(QMessageBox::No) << false;
+    QTest::newRow("edited, Yes replaces it") << "13800138000" << int(QMessageBox::Yes) << true;
+}
+
+void DocumentWindowTest::handOversShareTheOneDocument()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, replaced);
     if (!QPrinterInfo::defaultPrinter().isNull())
         QSKIP("a default printer is installed: the hand-over would print a real page");
-    const QString text = twelveLineDocument();
+    StartedForm started;
+    Form1& form = started.start();
     LogCapture log("lotto.print");
     printing::setWordProcessor(nullptr);
-    QVERIFY(!printing::handOver(printing::wordProcessor(), text));
-    QVERIFY(!printing::handOver(printing::wordProcessor(), text));
+    const QString first = twelveLineDocument();
+    QCOMPARE(printing::handOver(printing::wordProcessor(&form), first), printing::HandOver::NoPrinter);
+    QCOMPARE(documentWindows().size(), 1);
+    DocumentWindow* window = documentWindows().first();
+    QTest::keyClicks(window->DocumentText, typed);
+    const QString shown = window->documentText();
+    ModalWatcher watcher{QMessageBox::StandardButton(answer)};
+    const QString second = first + QStringLiteral("\r\n■第二张");
+    QCOMPARE(printing::handOver(printing::wordProcessor(&form), second),
+             replaced ? printing::HandOver::NoPrinter : printing::HandOver::Kept);
 
-    const QList<DocumentWindow*> windows = documentWindows();
-    QCOMPARE(windows.size(), 2);
-    for (DocumentWindow* window : windows) {
-        QVERIFY(window->isVisible());
-        QVERIFY(!window->isModal());
-        QCOMPARE(window->windowTitle(), printing::kDocumentCaption);
-        QCOMPARE(window->documentText(), text);
-        QCOMPARE(window->documentFont().pointSizeF(), 10.0);
-        QVERIFY(window->statusText->text().contains(QStringLiteral("没有找到打印机")));
-        QVERIFY(window->findChild<QTextEdit*>(QStringLiteral("DocumentText")));
-    }
-    QCOMPARE(log.lines(), QStringList({"no printer found", "no printer found"}));
+    QCOMPARE(documentWindows(), QList<DocumentWindow*>{window});
+    QCOMPARE(watcher.seen.size(), size_t(typed.isEmpty() ? 0 : 1));
+    QVERIFY(window->isVisible() && !window->isModal());
+    QCOMPARE(window->parentWidget(), &form);  // kept above the main window by the window manager
+    QCOMPARE(window->windowTitle(), printing::kDocumentCaption);
+    QCOMPARE(window->documentText(), replaced ? second : shown);
+    QCOMPARE(window->documentFont().pointSizeF(), 10.0);
+    QVERIFY(window->statusText->text().contains(QStringLiteral("没有找到打印机")));
+    QCOMPARE(log.lines().size(), replaced ? 2 : 1);
 }
 
 void DocumentWindowTest::pdfKeepsTheText()
@@ -347,26 +371,26 @@ void DocumentWindowTest::previewShowsThePages()
 
 void DocumentWindowTest::closingAnEditedSheetAsks_data()
 {
-    QTest::addColumn<bool>("byMainWindow");
+    QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<bool>("closed");
-    for (const bool byMain : {false, true}) {
-        const char* how = byMain ? "main window closed, " : "sheet closed, ";
-        QTest::addRow("%sas printed", how) << byMain << "" << int(QMessageBox::No) << false << true;
-        QTest::addRow("%sedited, No", how) << byMain << "13800138000" << int(QMessageBox::No) << true << false;
-        QTest::addRow("%sedited, Yes", how) << byMain << "13800138000" << int(QMessageBox::Yes) << true << true;
+    for (const char* how : {"title bar", "关闭", "Esc", "main window"}) {
+        QTest::addRow("%s, as printed", how) << how << "" << int(QMessageBox::No) << false << true;
+        QTest::addRow("%s, edited, No", how) << how << "13800138000" << int(QMessageBox::No) << true << false;
+        QTest::addRow("%s, edited, Yes", how) << how << "13800138000" << int(QMessageBox::Yes) << true << true;
     }
 }
 
 void DocumentWindowTest::closingAnEditedSheetAsks()
 {
-    QFETCH(bool, byMainWindow);
+    QFETCH(QString, how);
     QFETCH(QString, typed);
     QFETCH(int, answer);
     QFETCH(bool, asked);
     QFETCH(bool, closed);
+    const bool byMainWindow = how == "main window";
     StartedForm started;
     if (byMainWindow)
         started.start();
@@ -385,6 +409,10 @@ void DocumentWindowTest::closingAnEditedSheetAsks()
 
     if (byMainWindow)
         started.form().close();
+    else if (how == "关闭")
+        QTest::mouseClick(child(window.get(), QStringLiteral("CloseDocument")), Qt::LeftButton);
+    else if (how == "Esc")
+        QTest::keyClick(window->DocumentText, Qt::Key_Escape);
     else
         window->close();
 
@@ -394,6 +422,35 @@ void DocumentWindowTest::closingAnEditedSheetAsks()
     if (byMainWindow)
         QCOMPARE(started.form().isVisible(), !closed);
     QCOMPARE(window->documentText(), text);
+}
+
+void DocumentWindowTest::opensAsLargeAsTheWidthAllows_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("wide") << 1400;
+    QTest::newRow("as on 1366×768") << 960;
+    QTest::newRow("as on 1366×768 at 125%") << 768;
+    QTest::newRow("narrow") << 400;
+}
+
+void DocumentWindowTest::opensAsLargeAsTheWidthAllows()
+{
+    QFETCH(int, width);
+    DocumentWindow window;
+    window.resize(width, 600);
+    window.show();
+    window.setInsertionFontName(printing::kSheetFace);
+    window.setInsertionFontSize(printing::kSheetPoints);
+    window.insertText(twelveLineDocument());
+    QApplication::processEvents();
+    const QScrollBar* sideways = window.DocumentText->horizontalScrollBar();
+    const double opened = window.zoom();
+    QVERIFY2(sideways->maximum() == 0 || opened == 1.0, qPrintable(QString::number(opened)));
+    QVERIFY(opened <= 2.0);
+    // One step larger would run off the edge, unless it opened at its largest.
+    window.zoomIn();
+    QApplication::processEvents();
+    QVERIFY(opened == 2.0 || sideways->maximum() > 0);
 }
 
 QTEST_MAIN(DocumentWindowTest)

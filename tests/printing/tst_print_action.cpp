@@ -20,7 +20,11 @@ public:
     ~RecordingProcessor() override { printing::setWordProcessor(nullptr); }
 
     void openVisible() override { calls << "openVisible"; }
-    void newDocument() override { calls << "newDocument"; }
+    bool newDocument() override
+    {
+        calls << "newDocument";
+        return true;
+    }
     void setFontName(const QString& face) override { calls << "fontName " + face; }
     void setFontSize(double points) override { calls << "fontSize " + QString::number(points); }
     void setLeftAlignment() override { calls << "leftAlignment"; }
@@ -88,7 +92,7 @@ void PrintActionTest::handsTheSheetOver()
 
     QCOMPARE(processor.calls,
              QStringList({"openVisible", "newDocument", "fontName 黑体", "fontSize 10", "leftAlignment",
-                          "insertText", "caption 注意：彩票手动打印 Ctrl+P  退出WORD不建议保存文件 ...",
+                          "insertText", "caption 注意：彩票手动打印 Ctrl+P  关闭打印窗口不会保存文件 ...",
                           "print"}));
     QCOMPARE(processor.text, printing::documentText(printing::layOutSheet(box), kNow));
     QCOMPARE(form.Label9->text(), status);

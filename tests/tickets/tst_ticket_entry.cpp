@@ -50,6 +50,9 @@ void TicketEntryTest::ticketPresses_data()
                                             << QStringLiteral("08 (第1/共7个  第2行)") << 8;
     QTest::newRow("a double break becomes one") << kFull + "\r\n" << 7 << 1 << kFull + "\r\n08 ←" << 1 << 2
                                                 << QStringLiteral("08 (第1/共7个  第2行)") << 8;
+    QTest::newRow("a checked last line goes on") << kFull + " \r\n" + line("08 09") + " \r\n" << 2 << 2
+                                                 << kFull + " \r\n" + line("08 09 10") + "←" << 3 << 2
+                                                 << QStringLiteral("10 (第3/共7个  第2行)") << 10;
     QTest::newRow("above 7 starts a line") << line("01 02") << 9 << 1 << line("01 02") + "\r\n11 ←" << 1 << 2
                                            << QStringLiteral("11(第1/共7个  第2行)") << 11;
     QTest::newRow("below 1 writes nothing") << line("01 02") << -1 << 1 << line("01 02") + "←" << 0 << 1
@@ -80,8 +83,10 @@ void TicketEntryTest::ticketDeletes_data()
                                             << QStringLiteral("删除2行第1个号码 ..");
     QTest::newRow("the only number") << QStringLiteral("05 ←") << 1 << 1 << QString() << 0 << 0
                                      << QStringLiteral("彩票数据已清除");
-    QTest::newRow("right after a check") << kFull + " \r\n" << 7 << 1 << QStringLiteral("01 02 03 04 05 06 07←")
+    QTest::newRow("right after a check") << kFull + " \r\n" << 7 << 1 << line("01 02 03 04 05 06") + "←"
                                          << 6 << 1 << QStringLiteral("删除1行第7个号码 ..");
+    QTest::newRow("first number of a checked line") << kFull + " \r\n08  \r\n" << 1 << 2 << kFull + " ←"
+                                                    << 7 << 1 << QStringLiteral("删除2行第1个号码 ..");
     QTest::newRow("line break after a generated line") << kFull + "\r\n←" << 7 << 1 << line("01 02 03 04 05 06") + "←"
                                                        << 6 << 1 << QStringLiteral("删除1行第7个号码 ..");
     QTest::newRow("line break after a generated line, no marker") << kFull + "\r\n" << 7 << 1 << line("01 02 03 04 05 06") + "←"
