@@ -3,6 +3,7 @@
 #include "archive/app_folders.h"
 #include "archive/data_folder_start.h"
 #include "widgets/fonts.h"
+#include "widgets/large_type.h"
 #include "widgets/qt_chinese.h"
 #include "widgets/screen_placement.h"
 
@@ -57,6 +58,8 @@ int main(int argc, char* argv[])
     fonts::installSubstitutions();
     qtChinese::install();
     screens::fitWindowsToScreen();
+    // Before the first question: a second copy and the slots beside the program ask at once.
+    largeType::install();
     const archive::AppFolders folders = programFolders();
     archive::FolderLock lock(folders.data);  // held until the program ends
     if (!settleDataFolder(folders, lock))
