@@ -3,11 +3,35 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
 
 namespace archive {
 
 namespace {
+
 constexpr qint64 kUnnamedLockSeconds = 5;
+
+// A lock file that names no process is what a copy killed between making the file and
+// writing its number into it leaves; a copy that is making one now is done within a
+// moment. Removes such a file once it is old enough; true while one is too young to.
+bool clearUnnamedLock(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    QLockFile lock(path);
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (lock.getLockInfo(&pid, &host, &app))
+        return false;
+    // A time in the future (a clock set back) says nothing of its age: not waited for.
+    const qint64 age = QFileInfo(path).lastModified().secsTo(QDateTime::currentDateTime());
+    if (age >= 0 && age < kUnnamedLockSeconds)
+        return true;
+    lock.removeStaleLockFile();
+    return false;
+}
+
 }  // namespace
 
 FolderLock::FolderLock(const QString& folder)
@@ -20,22 +44,22 @@ FolderLock::FolderLock(const QString& folder)
 
 FolderLock::State FolderLock::acquire()
 {
-    if (m_lock->isLocked() || m_lock->tryLock(0))
-        return State::Held;
-    if (m_lock->error() != QLockFile::LockFailedError)
-        return State::Unavailable;
-    // A lock file that names no process is what a copy killed between making the file
-    // and writing its number into it leaves; a copy that is making one now is done
-    // within a moment.
-    qint64 pid = 0;
-    QString host;
-    QString app;
-    const QFileInfo file(m_lock->fileName());
-    if (!m_lock->getLockInfo(&pid, &host, &app)
-        && file.lastModified().secsTo(QDateTime::currentDateTime()) >= kUnnamedLockSeconds
-        && m_lock->removeStaleLockFile() && m_lock->tryLock(0))
-        return State::Held;
-    return State::HeldByOther;
+    // The lock itself, or the file that guards the take-over of a stale one, may be
+    // half-made by a copy that was killed: wait until such a file is old enough to be
+    // known abandoned (a few seconds at most, and only after a kill), then take over.
+    const QString guard = m_lock->fileName() + QStringLiteral(".rmlock");
+    for (;;) {
+        if (m_lock->isLocked() || m_lock->tryLock(0))
+            return State::Held;
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return State::Unavailable;
+        // Both looked at on every round: either may be the half-made one.
+        const bool lockYoung = clearUnnamedLock(m_lock->fileName());
+        const bool guardYoung = clearUnnamedLock(guard);
+        if (!lockYoung && !guardYoung)
+            return m_lock->tryLock(0) ? State::Held : State::HeldByOther;
+        QThread::msleep(100);
+    }
 }
 
 QString FolderLock::holder() const

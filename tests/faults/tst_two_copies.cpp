@@ -45,13 +45,18 @@ private slots:
 
 void TwoCopiesTest::secondCopyWritesNothing_data()
 {
-    QTest::addColumn<QString>("first");   // running, killed, half-made (an empty lock file)
+    // running, killed, half-made (an empty lock file, old or just made), taking over (a
+    // dead copy's lock and the empty guard a copy killed a moment ago while taking it
+    // over left)
+    QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("answer");  // the second copy's answer to the question
     QTest::addColumn<QString>("access");
     QTest::newRow("first running, second ends") << "running" << "no" << "quit";
     QTest::newRow("first running, second read-only") << "running" << "yes" << "readonly";
     QTest::newRow("first killed") << "killed" << "no" << "write";
     QTest::newRow("first killed while making its lock") << "half-made" << "no" << "write";
+    QTest::newRow("first killed a moment ago while making its lock") << "half-made now" << "no" << "write";
+    QTest::newRow("a copy killed while taking over a dead one's lock") << "taking over" << "no" << "write";
 }
 
 void TwoCopiesTest::secondCopyWritesNothing()
@@ -66,10 +71,14 @@ void TwoCopiesTest::secondCopyWritesNothing()
     writeBytes(dir.filePath("draws.txt"), draws);
 
     Child a;
-    if (first == "half-made") {
-        writeBytes(dir.filePath(".lotto36x7.lock"), QByteArray());
+    if (first.startsWith("half-made") || first == "taking over") {
+        // A number above the kernel's largest process number names a process that is gone.
+        writeBytes(dir.filePath(".lotto36x7.lock"), first == "taking over" ? "4194305\nslot_writer\n\n" : "");
+        if (first == "taking over")
+            writeBytes(dir.filePath(".lotto36x7.lock.rmlock"), QByteArray());
         const utimbuf old{::time(nullptr) - 60, ::time(nullptr) - 60};
-        QCOMPARE(::utime(QFile::encodeName(dir.filePath(".lotto36x7.lock")).constData(), &old), 0);
+        if (first == "half-made")
+            QCOMPARE(::utime(QFile::encodeName(dir.filePath(".lotto36x7.lock")).constData(), &old), 0);
     } else {
         a.process.start(writerPath(), {QStringLiteral("second"), dir.path(), QStringLiteral("no"),
                                        QStringLiteral("loop")});
