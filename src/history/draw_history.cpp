@@ -101,24 +101,53 @@ QDate drawDateOf(QStringView text)
     return QDate(year, month, day);
 }
 
-// What follows the date-time text: nothing, or " 期号", " date" or " 期号 date".
+// "2=123456": an announced amount of a floating level after the ones before `after`.
+bool readAmount(QStringView token, int after, Entry& entry)
+{
+    if (token.size() < 3 || token[1] != QLatin1Char('=') || token[0] <= QChar(u'0' + after) || token[0] > u'3')
+        return false;
+    qsizetype at = 2;
+    const int level = token[0].unicode() - '0';
+    qint64 amount = 0;
+    int digits = 0;
+    while (at < token.size() && token[at].unicode() >= '0' && token[at].unicode() <= '9' && digits < 9) {
+        amount = amount * 10 + (token[at].unicode() - '0');
+        ++at;
+        ++digits;
+    }
+    if (at != token.size())
+        return false;
+    entry.announced[size_t(level)] = amount;
+    return true;
+}
+
+// What follows the date-time text: nothing, or the 期号, the draw date and the announced
+// amounts, each when known, each after one space.
 bool readLabels(QStringView text, Entry& entry)
 {
-    if (text.isEmpty())
-        return true;
-    if (!text.startsWith(QLatin1Char(' ')))
-        return false;
-    text = text.mid(1);
-    const qsizetype space = text.indexOf(QLatin1Char(' '));
-    const QStringView first = space < 0 ? text : text.left(space);
-    if (isIssueText(first)) {
-        entry.issue = first.toString();
-        if (space < 0)
-            return true;
-        text = text.mid(space + 1);
+    int field = 0;  // 0 期号, 1 date, 2.. amounts
+    int lastLevel = 0;
+    while (!text.isEmpty()) {
+        if (!text.startsWith(QLatin1Char(' ')))
+            return false;
+        text = text.mid(1);
+        const qsizetype space = text.indexOf(QLatin1Char(' '));
+        const QStringView token = space < 0 ? text : text.left(space);
+        text = space < 0 ? QStringView() : text.mid(space);
+        if (field == 0 && isIssueText(token)) {
+            entry.issue = token.toString();
+            field = 1;
+        } else if (field <= 1 && drawDateOf(token).isValid()) {
+            entry.drawDate = drawDateOf(token);
+            field = 2;
+        } else if (readAmount(token, lastLevel, entry)) {
+            lastLevel = token[0].unicode() - '0';
+            field = 2;
+        } else {
+            return false;
+        }
     }
-    entry.drawDate = drawDateOf(text);
-    return entry.drawDate.isValid();
+    return true;
 }
 
 // A file line: the seven numbers (20 characters), one space, a date-time text (a day and
@@ -289,6 +318,9 @@ QString historyText(const History& history)
                 text += QLatin1Char(' ') + e.issue;
             if (e.drawDate.isValid())
                 text += QLatin1Char(' ') + e.drawDate.toString(Qt::ISODate);
+            for (int level = 1; level <= 3; ++level)
+                if (e.announced[size_t(level)])
+                    text += QStringLiteral(" %1=%2").arg(level).arg(*e.announced[size_t(level)]);
         } else {
             text += e.unreadable;
         }
@@ -302,7 +334,7 @@ Remembered remember(History& history, const Draw& draw, const QString& dateTime)
     Remembered out;
     if (history.holds(draw))
         return out;
-    history.entries.push_back(Entry{draw, dateTime, QString(), QString(), QDate()});
+    history.entries.push_back(Entry{draw, dateTime, QString(), QString(), QDate(), {}});
     out.added = true;
     out.dropped = dropOldestBeyondCap(history);
     return out;
@@ -392,6 +424,24 @@ StoreResult forgetDraw(const QString& folder, const Draw& draw, History& history
     entries.erase(std::remove_if(entries.begin(), entries.end(),
                                  [&draw](const Entry& e) { return e.draw && *e.draw == draw; }),
                   entries.end());
+    const StoreResult stored = storeHistory(folder, changed);
+    history = stored.ok ? std::move(changed) : std::move(loaded.history);
+    return stored;
+}
+
+StoreResult setAnnouncedAmounts(const QString& folder, const Draw& draw,
+                                const tickets::FloatingAmounts& amounts, History& history)
+{
+    LoadResult loaded = loadHistory(folder);
+    if (!loaded.ok)
+        return failedToRead(loaded);
+    History changed = loaded.history;
+    for (Entry& e : changed.entries)
+        if (e.draw && *e.draw == draw)
+            for (int level = 1; level <= 3; ++level) {
+                const std::optional<qint64>& a = amounts[size_t(level)];
+                e.announced[size_t(level)] = a && *a >= 0 && *a <= kMaxPrizeAmount ? a : std::nullopt;
+            }
     const StoreResult stored = storeHistory(folder, changed);
     history = stored.ok ? std::move(changed) : std::move(loaded.history);
     return stored;

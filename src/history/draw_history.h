@@ -1,13 +1,15 @@
 // The draw history "draws.txt" in the data folder: one draw a line, its seven numbers
 // separated by single spaces, one space, the date-time text of the first check made with
 // it (or of its import), then, when known, one space and its 期号 (5 to 7 digits) and one
-// space and its draw date (yyyy-MM-dd):
-//   01 02 03 04 05 06 07 2026/12/8 21:30:05 2026140 2026-12-01
+// space and its draw date (yyyy-MM-dd), and the announced amounts of the floating prizes
+// as "level=元" (levels 1 to 3, ascending):
+//   01 02 03 04 05 06 07 2026/12/8 21:30:05 2026140 2026-12-01 1=5123456 3=3000
 // oldest first. Each draw stands once: the same numbers, or the same 期号, are one draw.
 // Lines the program cannot read are kept where they stand, byte for byte.
 #pragma once
 
 #include "archive/archive_files.h"
+#include "tickets/prize_money.h"
 
 #include <QDate>
 #include <QString>
@@ -50,6 +52,7 @@ struct Entry {
     QString unreadable; // the whole line when it could not be read
     QString issue;      // 期号, "" when not known
     QDate drawDate;     // null when not known
+    tickets::FloatingAmounts announced;  // the floating prizes' amounts, once keyed
 };
 
 struct History {
@@ -117,6 +120,13 @@ StoreResult rememberDrawLine(const QString& folder, const QString& drawLine,
 // wrote into it since it was shown stays. `history` receives the file's entries after
 // the deletion (as read, when the deletion failed).
 StoreResult forgetDraw(const QString& folder, const Draw& draw, History& history);
+
+// Stores the announced amounts of a draw's floating prizes, in the file as it is now (like
+// forgetDraw); `history` receives the file's entries afterwards.
+StoreResult setAnnouncedAmounts(const QString& folder, const Draw& draw,
+                                const tickets::FloatingAmounts& amounts, History& history);
+// The largest amount that can be keyed (元 a line).
+inline constexpr qint64 kMaxPrizeAmount = 999999999;
 
 // The user's message about unreadable lines ("" when there are none).
 QString unreadableLinesMessage(const QString& folder, const History& history);

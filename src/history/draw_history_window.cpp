@@ -7,6 +7,7 @@
 #include "archive/durable_write.h"
 #include "archive/file_reader.h"
 #include "history/history_import.h"
+#include "history/prize_amounts_window.h"
 #include "messages/message_text.h"
 
 #include <QAbstractTableModel>
@@ -135,6 +136,7 @@ DrawHistory1::DrawHistory1(Form1& main, QWidget* parent) : SecondaryWindow(paren
     connect(PasteDraws, &QPushButton::clicked, this, &DrawHistory1::PasteDraws_Click);
     connect(ImportDraws, &QPushButton::clicked, this, &DrawHistory1::ImportDraws_Click);
     connect(ExportDraws, &QPushButton::clicked, this, &DrawHistory1::ExportDraws_Click);
+    connect(PrizeAmounts, &QPushButton::clicked, this, &DrawHistory1::PrizeAmounts_Click);
 }
 
 void DrawHistory1::buildControls()
@@ -197,7 +199,8 @@ void DrawHistory1::buildControls()
     PasteDraws = makeCommand(QStringLiteral("PasteDraws"), QStringLiteral("粘贴导入"), this);
     ImportDraws = makeCommand(QStringLiteral("ImportDraws"), QStringLiteral("从文件导入"), this);
     ExportDraws = makeCommand(QStringLiteral("ExportDraws"), QStringLiteral("导出"), this);
-    for (QPushButton* writes : {PasteDraws, ImportDraws})
+    PrizeAmounts = makeCommand(QStringLiteral("PrizeAmounts"), QStringLiteral("公布奖金"), this);
+    for (QPushButton* writes : {PasteDraws, ImportDraws, PrizeAmounts})
         writes->setEnabled(m_writable && archive::writesAllowed());
 
     auto* hint = makeLabel(QStringLiteral("Label1"), QStringLiteral("点一行勾选/取消，可勾选多期"),
@@ -212,6 +215,7 @@ void DrawHistory1::buildControls()
     buttons->addWidget(ExportDraws, 1, 1);
     buttons->addWidget(PasteDraws, 2, 0);
     buttons->addWidget(ImportDraws, 2, 1);
+    buttons->addWidget(PrizeAmounts, 3, 0);
     buttons->addWidget(CloseHistory, 3, 1);
     left->addLayout(buttons);
 
@@ -299,6 +303,7 @@ void DrawHistory1::CheckDraws_Click()
     std::vector<history::Draw> draws;
     QStringList headers;
     QStringList labels;
+    std::vector<tickets::FloatingAmounts> announced;
     for (int row = 0; row < m_drawModel->rowCount(); ++row) {
         if (m_drawModel->item(row, kNumbersColumn)->checkState() != Qt::Checked)
             continue;
@@ -306,13 +311,14 @@ void DrawHistory1::CheckDraws_Click()
         draws.push_back(*e.draw);
         headers << drawHeader(e);
         labels << drawLabel(e);
+        announced.push_back(e.announced);
     }
     if (draws.empty()) {
         m_main.showMessage(QStringLiteral("提示：BR   请先在左边点选要对奖的开奖号码，可选多期。"));
         return;
     }
     history::MultiDrawResult result = history::checkAgainstDraws(m_main.Text88->crlfText(), draws);
-    ResultSummary->setPlainText(history::multiDrawSummary(result, labels));
+    ResultSummary->setPlainText(history::multiDrawSummary(result, labels, announced));
     m_resultModel->setResult(std::move(result), headers);
     sizeResultColumns();
 }
@@ -331,6 +337,24 @@ void DrawHistory1::clearResult()
 {
     m_resultModel->clear();
     ResultSummary->clear();
+}
+
+void DrawHistory1::PrizeAmounts_Click()
+{
+    const int entry = currentEntry();
+    if (entry < 0)
+        return;
+    const history::Entry e = m_history.entries[size_t(entry)];
+    PrizeAmounts1 keyed(e.draw->numbersText(), e.announced, this);
+    if (keyed.exec() != QDialog::Accepted)
+        return;
+    const history::StoreResult stored =
+        history::setAnnouncedAmounts(m_main.dataFolder(), *e.draw, keyed.amounts(), m_history);
+    fillDrawList();
+    clearResult();
+    if (!stored.ok)
+        m_main.showMessage(QStringLiteral("错误提示：BR   奖金没有保存，文件无法写入：BR   ") + stored.error
+                           + QStringLiteral("BR   ") + messages::writableFolderAdvice(m_main.dataFolder()));
 }
 
 void DrawHistory1::PasteDraws_Click()

@@ -34,6 +34,7 @@ public:
     QPushButton* PasteDraws = nullptr;
     QPushButton* ImportDraws = nullptr;
     QPushButton* ExportDraws = nullptr;
+    QPushButton* PrizeAmounts = nullptr;
     QTableView* ResultGrid = nullptr;
     QPlainTextEdit* ResultSummary = nullptr;
 
@@ -51,6 +52,7 @@ private:
     void PasteDraws_Click();
     void ImportDraws_Click();
     void ExportDraws_Click();
+    void PrizeAmounts_Click();
     void importText(const QString& text);
 
     // The history entry of the current row, or -1 (after telling the user) when none.

@@ -111,7 +111,7 @@ ImportReport importIntoHistory(History& history, QStringView text, const QString
             report.completed += int(completed);
             continue;
         }
-        history.entries.push_back(Entry{d.draw, dateTime, QString(), d.issue, d.date});
+        history.entries.push_back(Entry{d.draw, dateTime, QString(), d.issue, d.date, {}});
         byNumbers.insert(d.draw.key(), history.entries.size() - 1);
         if (!d.issue.isEmpty())
             byIssue.insert(d.issue, history.entries.size() - 1);

@@ -166,11 +166,15 @@ int MultiDrawResult::level(size_t row, int draw) const
     return 0;
 }
 
-QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawLabels)
+QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawLabels,
+                         const std::vector<tickets::FloatingAmounts>& announced)
 {
     QStringList parts;
     std::array<int, 7> total{};
     int counted = 0;
+    const qint64 cost = tickets::linesCost(result.errorFree);
+    qint64 wonKnown = 0;
+    qint64 wonEstimate = 0;
     for (size_t d = 0; d < result.perDraw.size(); ++d) {
         if (result.repeated[d]) {
             parts << QStringLiteral("%1：与前面的一期相同，不重复计算。").arg(drawLabels.value(int(d)));
@@ -180,10 +184,16 @@ QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawL
         const std::array<int, 7>& perLevel = result.perDraw[d];
         for (int level = 1; level <= 6; ++level)
             total[level] += perLevel[level];
-        parts << QStringLiteral("%1：中奖%2组，其中%3。")
+        const tickets::PrizeMoney money =
+            tickets::prizeMoney(perLevel, d < announced.size() ? announced[d] : tickets::FloatingAmounts{});
+        wonKnown += money.known;
+        wonEstimate += money.estimate;
+        parts << QStringLiteral("%1：中奖%2组，其中%3。投注%4元，%5。")
                      .arg(drawLabels.value(int(d)))
                      .arg(wins(perLevel))
-                     .arg(levelCounts(perLevel));
+                     .arg(levelCounts(perLevel))
+                     .arg(cost)
+                     .arg(tickets::prizeMoneyText(money));
     }
     parts << QStringLiteral("合计：%1期共中奖%2次（%3组号码中过奖），其中%4。共搜索了%5个无错组，%6个有错组(含空值组)。")
                  .arg(counted)
@@ -192,6 +202,10 @@ QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawL
                  .arg(levelCounts(total))
                  .arg(result.errorFree)
                  .arg(result.faulty);
+    QString money = QStringLiteral("合计投注%1元，中奖%2元").arg(cost * counted).arg(wonKnown);
+    if (wonEstimate > 0)
+        money += QStringLiteral("，另有未公布的浮动奖金约%1万元").arg(wonEstimate / 10000);
+    parts << money + QStringLiteral("。");
     return parts.join(QLatin1Char('\n'));
 }
 

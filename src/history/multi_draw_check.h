@@ -6,6 +6,7 @@
 #pragma once
 
 #include "history/draw_history.h"
+#include "tickets/prize_money.h"
 
 #include <QString>
 #include <QStringList>
@@ -44,7 +45,9 @@ struct MultiDrawResult {
 MultiDrawResult checkAgainstDraws(const QString& ticketBox, const std::vector<Draw>& draws);
 
 // The result in words: per draw (named by `drawLabels`, in the same order) how many lines
-// won each level, then the totals.
-QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawLabels);
+// won each level, what the checked lines cost and won with it (`announced` holds each
+// draw's floating amounts, none when shorter), then the totals.
+QString multiDrawSummary(const MultiDrawResult& result, const QStringList& drawLabels,
+                         const std::vector<tickets::FloatingAmounts>& announced = {});
 
 }  // namespace history

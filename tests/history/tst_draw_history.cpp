@@ -109,8 +109,15 @@ void DrawHistoryTest::readAndRewrite_data()
     QTest::newRow("期号 only") << a + issueOnly << a + issueOnly << both << 0;
     const QString dateOnly = QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 1999-02-28\r\n");
     QTest::newRow("date only") << a + dateOnly << a + dateOnly << both << 0;
+    const QString amounts = QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026140 2026-12-01 1=5123456 3=0\r\n");
+    QTest::newRow("announced amounts") << a + amounts << a + amounts << both << 0;
+    const QString amountOnly = QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2=999999999\r\n");
+    QTest::newRow("an amount alone") << a + amountOnly << a + amountOnly << both << 0;
     const QStringList justA = {QStringLiteral("01 02 03 04 05 06 07")};
-    for (const QString& bad : {QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026-12-01 2026140\r\n"),
+    for (const QString& bad : {QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 3=1 1=2\r\n"),
+                               QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 4=500\r\n"),
+                               QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 1=1000000000\r\n"),
+                               QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 1=5 2026140\r\n"),QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026-12-01 2026140\r\n"),
                                QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 1234\r\n"),
                                QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026-02-30\r\n"),
                                QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026140 \r\n"),

@@ -3,6 +3,7 @@
 #include "widgets/widgets.h"
 #include "archive/date_time_text.h"
 #include "history/draw_history_window.h"
+#include "history/prize_amounts_window.h"
 #include "support/test_support.h"
 
 #include <QAction>
@@ -51,6 +52,7 @@ private slots:
     void deleteDrawAsks_data();
     void deleteDrawAsks();
     void pastedDrawsAreListedExportedAndFoundByACheck();
+    void keyedPrizeAmountsAreStoredAndCounted();
 
 private:
     // The window shown without modality, so that the watcher answers only what it shows.
@@ -216,6 +218,29 @@ void DrawHistoryWindowTest::pastedDrawsAreListedExportedAndFoundByACheck()
     f.Text0->setText(QStringLiteral("11 12 13 14 15 16 17 "));
     f.Command1_Click();
     QCOMPARE(m_app->folder.read(QStringLiteral("draws.txt")), before);
+}
+
+void DrawHistoryWindowTest::keyedPrizeAmountsAreStoredAndCounted()
+{
+    m_app->folder.write(QStringLiteral("draws.txt"), kHistory);
+    m_form->Text88->setCrlfText(kExampleBox);
+    DrawHistory1* w = openWindow();
+    tapRow(w->DrawList, 0);
+    m_watcher->onNext([](QWidget* dialog) {
+        auto* keyed = static_cast<PrizeAmounts1*>(dialog);
+        QTest::mouseClick(keyed->Amount[2], Qt::LeftButton);
+        for (int digit : {0, 1, 2, 0, 0, 0, 0})
+            keyed->Command3[size_t(digit)]->click();
+        keyed->Command4->click();
+        keyed->SaveAmounts->click();
+    });
+    w->PrizeAmounts->click();
+    QCOMPARE(m_app->folder.read(QStringLiteral("draws.txt")),
+             kDraw1 + QStringLiteral(" 2026/12/1 20:00:00\r\n") + kDraw2 + QStringLiteral(" 2026/12/4 20:00:00 2=12000\r\n"));
+    tapRow(w->DrawList, 0);
+    w->CheckDraws->click();
+    QVERIFY2(w->ResultSummary->toPlainText().contains(QStringLiteral("投注4元，本期中奖：12100元。")),
+             qPrintable(w->ResultSummary->toPlainText()));
 }
 
 QTEST_MAIN(DrawHistoryWindowTest)

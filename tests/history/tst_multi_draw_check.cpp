@@ -39,6 +39,8 @@ private slots:
     void resultTable_data();
     void resultTable();
     void sameLevelsAsThePrizeCheck();
+    void summaryCountsTheMoney_data();
+    void summaryCountsTheMoney();
 };
 
 void MultiDrawCheckTest::resultTable_data()
@@ -94,6 +96,40 @@ void MultiDrawCheckTest::resultTable()
     const QString summary = multiDrawSummary(r, drawLines);
     QVERIFY2(summary.contains(QStringLiteral("合计：%1期").arg(std::count(r.repeated.begin(), r.repeated.end(), false))),
              qPrintable(summary));
+}
+
+void MultiDrawCheckTest::summaryCountsTheMoney_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<qint64>("secondPrize");  // announced for the first draw; -1 not yet
+    QTest::addColumn<QStringList>("lines");   // the summary's lines with money in them
+    const QString box = QStringLiteral("01 02 03 04 10 11 07 \r\n01 02 03 04 05 06 08 \r\n20 21 22 ");
+    QTest::newRow("second prize announced")
+        << box << qint64(123456)
+        << QStringList{"A：中奖2组，其中一等奖0个，二等奖1个，三等奖0个，四等奖0个，五等奖1个，六等奖0个。投注4元，本期中奖：123556元。",
+                       "B：中奖2组，其中一等奖0个，二等奖1个，三等奖0个，四等奖0个，五等奖1个，六等奖0个。投注4元，本期中奖：100元，另有浮动奖金：二等奖1注，约70万元。",
+                       "合计投注8元，中奖123656元，另有未公布的浮动奖金约70万元。"};
+    QTest::newRow("nothing announced, nothing won")
+        << QStringLiteral("20 21 22 23 24 25 26 ") << qint64(-1)
+        << QStringList{"A：中奖0组，其中一等奖0个，二等奖0个，三等奖0个，四等奖0个，五等奖0个，六等奖0个。投注2元，本期中奖：0元。",
+                       "B：中奖0组，其中一等奖0个，二等奖0个，三等奖0个，四等奖0个，五等奖0个，六等奖0个。投注2元，本期中奖：0元。",
+                       "合计投注4元，中奖0元。"};
+}
+
+void MultiDrawCheckTest::summaryCountsTheMoney()
+{
+    QFETCH(QString, box);
+    QFETCH(qint64, secondPrize);
+    QFETCH(QStringList, lines);
+    const QStringList drawLines = {QStringLiteral("01 02 03 04 05 06 07"), QStringLiteral("01 02 03 04 10 11 08")};
+    std::vector<tickets::FloatingAmounts> announced(1);
+    if (secondPrize >= 0)
+        announced[0][2] = secondPrize;
+    const QStringList summary =
+        multiDrawSummary(checkAgainstDraws(box, draws(drawLines)), {QStringLiteral("A"), QStringLiteral("B")}, announced)
+            .split(QLatin1Char('\n'));
+    QCOMPARE(summary.size(), 4);
+    QCOMPARE((QStringList{summary[0], summary[1], summary[3]}), lines);
 }
 
 // Every line, whatever its fields, gets from the multi-draw check the level the prize
