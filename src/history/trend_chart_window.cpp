@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScroller>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -282,16 +283,28 @@ void TrendChart1::buildControls()
     applyZoom();
 }
 
+namespace {
+
+// A large button at the end of `row`, at least `width` design pixels wide.
+QPushButton* addRowButton(QHBoxLayout* row, QWidget* parent, const char* name, const QString& caption,
+                          int width)
+{
+    QPushButton* b = makeButton(QString::fromLatin1(name), caption, buttonFont(), parent);
+    b->setMinimumSize(fonts::px(width), fonts::px(52));
+    row->addWidget(b);
+    return b;
+}
+
+}  // namespace
+
 QLayout* TrendChart1::buildRangeRow()
 {
     auto* row = new QHBoxLayout;
     auto* group = new QButtonGroup(this);
     const auto addRange = [&](const char* name, const QString& caption, int draws) {
-        QPushButton* b = makeButton(QString::fromLatin1(name), caption, buttonFont(), this);
+        QPushButton* b = addRowButton(row, this, name, caption, 100);
         b->setCheckable(true);
-        b->setMinimumSize(fonts::px(104), fonts::px(52));
         group->addButton(b);
-        row->addWidget(b);
         connect(b, &QPushButton::clicked, this, [this, draws] { showLast(draws); });
         return b;
     };
@@ -300,19 +313,23 @@ QLayout* TrendChart1::buildRangeRow()
     Last100 = addRange("Last100", QStringLiteral("近100期"), 100);
     AllDraws = addRange("AllDraws", QStringLiteral("全部"), 0);
     AllDraws->setChecked(true);
-    row->addSpacing(fonts::px(16));
-    WithSpecial = makeButton(QStringLiteral("WithSpecial"), QStringLiteral("含特别号"), buttonFont(), this);
+    row->addSpacing(fonts::px(12));
+    WithSpecial = addRowButton(row, this, "WithSpecial", QStringLiteral("含特别号"), 116);
     WithSpecial->setCheckable(true);
     WithSpecial->setChecked(true);
-    WithSpecial->setMinimumSize(fonts::px(120), fonts::px(52));
     connect(WithSpecial, &QPushButton::toggled, this, &TrendChart1::WithSpecial_Click);
-    row->addWidget(WithSpecial);
+    row->addSpacing(fonts::px(12));
+    m_zoomOut = addRowButton(row, this, "ZoomOutChart", QStringLiteral("缩小"), 80);
+    m_zoomIn = addRowButton(row, this, "ZoomInChart", QStringLiteral("放大"), 80);
+    connect(m_zoomOut, &QPushButton::clicked, this, &TrendChart1::zoomOut);
+    connect(m_zoomIn, &QPushButton::clicked, this, &TrendChart1::zoomIn);
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &TrendChart1::zoomIn);
+    connect(new QShortcut(QKeySequence::ZoomOut, this), &QShortcut::activated, this, &TrendChart1::zoomOut);
     row->addStretch();
-    CloseChart = makeButton(QStringLiteral("CloseChart"), QStringLiteral("关闭"),
-                            fonts::font(fonts::kHei, 18, true), this);
-    CloseChart->setMinimumSize(fonts::px(120), fonts::px(52));
+    CloseChart = addRowButton(row, this, "CloseChart", QStringLiteral("关闭"), 116);
+    CloseChart->setFont(fonts::font(fonts::kHei, 18, true));
     connect(CloseChart, &QPushButton::clicked, this, &QWidget::close);
-    row->addWidget(CloseChart);
     return row;
 }
 
@@ -322,7 +339,9 @@ QLayout* TrendChart1::buildHeatRow()
     const QFont font = buttonFont();
     const auto addStep = [&](const char* name, const QString& caption, int hotStep, int coldStep) {
         QPushButton* b = makeButton(QString::fromLatin1(name), caption, font, this);
-        b->setMinimumSize(fonts::px(largeType::kSmallestTap), fonts::px(largeType::kSmallestTap));
+        // Narrow, so that the row fits the smallest screen; still a finger's size.
+        b->setFixedWidth(fonts::px(52));
+        b->setMinimumHeight(fonts::px(largeType::kSmallestTap));
         connect(b, &QPushButton::clicked, this, [=] { adjustHeat(hotStep, coldStep); });
         row->addWidget(b);
     };
@@ -343,18 +362,8 @@ QLayout* TrendChart1::buildHeatRow()
     ColdUpTo = addValue("ColdUpTo");
     addStep("ColdUpToUp", QStringLiteral("＋"), 0, 1);
     row->addStretch();
-    const auto addAction = [&](const char* name, const QString& caption) {
-        QPushButton* b = makeButton(QString::fromLatin1(name), caption, font, this);
-        b->setMinimumSize(fonts::px(88), fonts::px(largeType::kSmallestTap));
-        row->addWidget(b);
-        return b;
-    };
-    m_zoomOut = addAction("ZoomOutChart", QStringLiteral("缩小"));
-    m_zoomIn = addAction("ZoomInChart", QStringLiteral("放大"));
-    QPushButton* print = addAction("PrintChart", QStringLiteral("打印"));
-    QPushButton* pdf = addAction("ExportChartPdf", QStringLiteral("导出PDF"));
-    connect(m_zoomOut, &QPushButton::clicked, this, &TrendChart1::zoomOut);
-    connect(m_zoomIn, &QPushButton::clicked, this, &TrendChart1::zoomIn);
+    QPushButton* print = addRowButton(row, this, "PrintChart", QStringLiteral("打印"), 88);
+    QPushButton* pdf = addRowButton(row, this, "ExportChartPdf", QStringLiteral("导出PDF"), 88);
     connect(print, &QPushButton::clicked, this, &TrendChart1::printToDefaultPrinter);
     connect(pdf, &QPushButton::clicked, this, &TrendChart1::chooseAndExportPdf);
     return row;

@@ -64,6 +64,9 @@ void TrendChartWindowTest::opensOnTheNewestDraw()
         if (qobject_cast<QPushButton*>(w))
             QVERIFY2(w->width() >= 44 && w->height() >= 44, name);
     }
+    // Every control within reach on the smallest screen, 1024×576 less a window frame.
+    QVERIFY(window.minimumSizeHint().width() <= 1016);
+    QVERIFY(window.minimumSizeHint().height() <= 540);
     const QScrollBar* bar = window.TrendTable->verticalScrollBar();
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum());

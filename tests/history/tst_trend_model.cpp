@@ -1,24 +1,19 @@
 // The chart's table on a small history worked out by hand: cells and footers per range,
 // with and without the special number, and the hot / warm / cold marks.
 #include "history/trend_model.h"
+#include "trend_sample.h"
 
 #include <QTest>
 
 using namespace history;
 
 namespace {
-// Oldest first, labelled 2026001..2026006. Followed: 01 (regular, then special), 02
-// (special once), 04 (once), 36 (never).
-const QStringList kHistory = {
-    QStringLiteral("01 02 03 04 05 06 07"), QStringLiteral("01 08 09 10 11 12 02"),
-    QStringLiteral("13 14 15 16 17 18 01"), QStringLiteral("01 02 19 20 21 22 23"),
-    QStringLiteral("24 25 26 27 28 29 03"), QStringLiteral("30 31 32 33 34 35 01")};
-
+// The sample history, labelled 2026001..2026006.
 std::vector<ChartDraw> chartDraws()
 {
     std::vector<ChartDraw> draws;
-    for (int i = 0; i < kHistory.size(); ++i)
-        draws.push_back({QStringLiteral("202600%1").arg(i + 1), *parseDraw(kHistory[i])});
+    for (const Draw& d : trendsample::draws())
+        draws.push_back({QStringLiteral("202600%1").arg(draws.size() + 1), d});
     return draws;
 }
 

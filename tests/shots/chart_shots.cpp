@@ -1,6 +1,7 @@
 #include "shots.h"
 
 #include "app/main_window.h"
+#include "bench/bench_support.h"
 #include "history/trend_chart_window.h"
 
 #include <QApplication>
@@ -11,23 +12,13 @@
 
 namespace {
 
-// `count` draws of seven different numbers, with issue numbers from 2026001 on.
+// `count` random draws, with issue numbers from 2026001 on.
 std::vector<history::ChartDraw> sampleDraws(int count)
 {
     QRandomGenerator random(36);
     std::vector<history::ChartDraw> draws;
-    for (int i = 0; i < count; ++i) {
-        history::ChartDraw d{QString::number(2026001 + i), {}};
-        quint64 used = 0;
-        for (int k = 0; k < 7;) {
-            const int n = 1 + int(random.bounded(36));
-            if (used & (quint64(1) << n))
-                continue;
-            used |= quint64(1) << n;
-            d.draw.numbers[size_t(k++)] = n;
-        }
-        draws.push_back(d);
-    }
+    for (const history::Draw& d : bench::randomDraws(count, random))
+        draws.push_back({QString::number(2026001 + int(draws.size())), d});
     return draws;
 }
 
