@@ -382,13 +382,8 @@ void TrendChart1::buildTable()
     m_frozen->setFrameShape(QFrame::NoFrame);
     table->viewport()->stackUnder(m_frozen);
     table->setFrozen(m_frozen);
-    // A reset shows every column again: the frozen view keeps only the first two.
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        for (int c = TrendModel::kFirstNumberColumn; c < TrendModel::kColumns; ++c)
-            m_frozen->setColumnHidden(c, true);
-    });
-    for (int c = TrendModel::kFirstNumberColumn; c < TrendModel::kColumns; ++c)
-        m_frozen->setColumnHidden(c, true);
+    // A reset gives the headers their default sections again.
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TrendChart1::shapeColumns);
     table->viewport()->installEventFilter(this);
     m_frozen->viewport()->installEventFilter(this);
     TrendTable = table;
@@ -454,11 +449,20 @@ void TrendChart1::applyZoom()
         view->verticalHeader()->setDefaultSectionSize(rowHeight);
         view->verticalHeader()->setMinimumSectionSize(rowHeight);
         view->horizontalHeader()->setFixedHeight(chartHeaderHeight(z));
-        for (int c = 0; c < TrendModel::kColumns; ++c)
-            view->setColumnWidth(c, chartColumnWidth(c, z));
     }
+    shapeColumns();
     m_zoomOut->setEnabled(m_zoomStep > 0);
     m_zoomIn->setEnabled(m_zoomStep < kZoomStepCount - 1);
+}
+
+void TrendChart1::shapeColumns()
+{
+    for (QTableView* view : {TrendTable, m_frozen})
+        for (int c = 0; c < TrendModel::kColumns; ++c)
+            view->setColumnWidth(c, chartColumnWidth(c, zoom()));
+    // The frozen view shows only the first two columns.
+    for (int c = TrendModel::kFirstNumberColumn; c < TrendModel::kColumns; ++c)
+        m_frozen->setColumnHidden(c, true);
 }
 
 void TrendChart1::scrollToNewest()

@@ -63,6 +63,8 @@ private:
     void showHeat();
     void zoomBy(int steps);
     void applyZoom();
+    // Column widths at the zoom; the frozen view's number columns hidden.
+    void shapeColumns();
     void scrollToNewest();
     void chooseAndExportPdf();
     bool paintPages(QPrinter& printer);
