@@ -1,25 +1,16 @@
 // The trend chart's statistics on a small history worked out by hand, and the hot, warm
 // and cold marks.
 #include "history/trend_stats.h"
+#include "trend_sample.h"
 
 #include <QTest>
 
 using namespace history;
 
 namespace {
-// Oldest first. The numbers followed: 01 (regular, then special), 02, 03, 07 (special
-// once), 36 (never).
-const QStringList kHistory = {
-    QStringLiteral("01 02 03 04 05 06 07"), QStringLiteral("01 08 09 10 11 12 02"),
-    QStringLiteral("13 14 15 16 17 18 01"), QStringLiteral("01 02 19 20 21 22 23"),
-    QStringLiteral("24 25 26 27 28 29 03"), QStringLiteral("30 31 32 33 34 35 01")};
-
 TrendStats stats(bool withSpecial)
 {
-    std::vector<Draw> draws;
-    for (const QString& line : kHistory)
-        draws.push_back(*parseDraw(line));
-    return TrendStats(draws, withSpecial);
+    return TrendStats(trendsample::draws(), withSpecial);
 }
 }  // namespace
 

@@ -30,3 +30,4 @@ void shootHistoryWindows(Form1& form, ShotContext& ctx);   // DrawHistory1 with 
 void shootRefusedSlot(Form1& form, ShotContext& ctx);       // a slot file that is not text
 void shootTicketMarks(Form1& form, ShotContext& ctx);       // the box after checks: rows and marks
 void shootDataFolderQuestions(Form1& form, ShotContext& ctx); // a second copy; slots beside the program
+void shootTrendChart(Form1& form, ShotContext& ctx);          // the trend chart: 30 draws; 500, and scrolled right

@@ -63,5 +63,6 @@ int main(int argc, char* argv[])
     shootRefusedSlot(form, ctx);
     shootTicketMarks(form, ctx);
     shootDataFolderQuestions(form, ctx);
+    shootTrendChart(form, ctx);
     return 0;
 }
