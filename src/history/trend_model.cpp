@@ -175,4 +175,19 @@ Heat TrendModel::heatOf(int number) const
     return history::heatOf(m_footers[size_t(number - 1)].appearances, m_heat);
 }
 
+std::vector<ChartDraw> chartDraws(const History& history)
+{
+    std::vector<ChartDraw> out;
+    out.reserve(size_t(history.drawCount()));
+    for (const Entry& e : history.entries) {
+        if (!e.draw)
+            continue;
+        const QString label = !e.issue.isEmpty()       ? e.issue
+                              : e.drawDate.isValid() ? e.drawDate.toString(Qt::ISODate)
+                                                     : e.dateTime.section(QLatin1Char(' '), 0, 0);
+        out.push_back({label, *e.draw});
+    }
+    return out;
+}
+
 }  // namespace history

@@ -17,6 +17,8 @@ struct ChartDraw {
     QString label;
     Draw draw;
 };
+// The history's draws in file order (oldest first), labelled.
+std::vector<ChartDraw> chartDraws(const History& history);
 
 class TrendModel : public QAbstractTableModel {
     Q_OBJECT
