@@ -1,10 +1,10 @@
 #include "history/draw_history_window.h"
 
-#include "widgets/fonts.h"
-#include "widgets/large_type.h"
-#include "app/main_window.h"
 #include "archive/date_time_text.h"
 #include "messages/message_text.h"
+#include "session/session.h"
+#include "widgets/fonts.h"
+#include "widgets/large_type.h"
 
 #include <QAbstractTableModel>
 #include <QFontMetrics>
@@ -93,15 +93,15 @@ QString drawHeader(const history::Entry& e)
 
 }  // namespace
 
-DrawHistory1::DrawHistory1(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
+DrawHistory1::DrawHistory1(Session& session, QWidget* parent) : SecondaryWindow(parent), m_session(session)
 {
     setObjectName(QStringLiteral("DrawHistory1"));
     setWindowTitle(QStringLiteral("开奖记录/多期对奖"));
-    const history::LoadResult loaded = history::loadHistory(m_main.dataFolder());
+    const history::LoadResult loaded = history::loadHistory(m_session.dataFolder());
     m_history = loaded.history;
     m_writable = loaded.ok;
     m_loadMessage = loaded.ok
-        ? history::unreadableLinesMessage(m_main.dataFolder(), m_history)
+        ? history::unreadableLinesMessage(m_session.dataFolder(), m_history)
         : QStringLiteral("错误提示：BR   开奖记录文件无法读取，没有打开：BR   ") + loaded.error;
     buildControls();
     fillDrawList();
@@ -220,7 +220,7 @@ int DrawHistory1::currentEntry()
 {
     const QModelIndex current = DrawList->currentIndex();
     if (!current.isValid()) {
-        m_main.showMessage(QStringLiteral("提示：BR   请先在左边的开奖记录里点选一期。"));
+        m_session.showMessage(QStringLiteral("提示：BR   请先在左边的开奖记录里点选一期。"));
         return -1;
     }
     return m_rowEntry[size_t(current.row())];
@@ -231,8 +231,7 @@ void DrawHistory1::UseDraw_Click()
     const int entry = currentEntry();
     if (entry < 0)
         return;
-    m_main.Text0->setText(m_history.entries[size_t(entry)].draw->numbersText() + QLatin1Char(' '));
-    m_main.NowIsJi2 = 7;
+    m_session.setDrawLine(m_history.entries[size_t(entry)].draw->numbersText() + QLatin1Char(' '), 7);
     close();
 }
 
@@ -248,13 +247,13 @@ void DrawHistory1::DeleteDraw_Click()
         return;
     // Deleted from the file as it is now: draws another program added since stay, and
     // the list shows them.
-    const history::StoreResult stored = history::forgetDraw(m_main.dataFolder(), draw, m_history);
+    const history::StoreResult stored = history::forgetDraw(m_session.dataFolder(), draw, m_history);
     fillDrawList();
     clearResult();
     if (!stored.ok)
-        m_main.showMessage(QStringLiteral("错误提示：BR   开奖记录没有删除，文件无法写入：BR   ")
+        m_session.showMessage(QStringLiteral("错误提示：BR   开奖记录没有删除，文件无法写入：BR   ")
                            + stored.error + QStringLiteral("BR   ")
-                           + messages::writableFolderAdvice(m_main.dataFolder()));
+                           + messages::writableFolderAdvice(m_session.dataFolder()));
 }
 
 void DrawHistory1::CheckDraws_Click()
@@ -271,10 +270,10 @@ void DrawHistory1::CheckDraws_Click()
         labels << e.draw->numbersText() + QStringLiteral("（") + e.dateTime + QStringLiteral("）");
     }
     if (draws.empty()) {
-        m_main.showMessage(QStringLiteral("提示：BR   请先在左边点选要对奖的开奖号码，可选多期。"));
+        m_session.showMessage(QStringLiteral("提示：BR   请先在左边点选要对奖的开奖号码，可选多期。"));
         return;
     }
-    history::MultiDrawResult result = history::checkAgainstDraws(m_main.Text88->crlfText(), draws);
+    history::MultiDrawResult result = history::checkAgainstDraws(m_session.ticketBox().crlfText(), draws);
     ResultSummary->setPlainText(history::multiDrawSummary(result, labels));
     m_resultModel->setResult(std::move(result), headers);
     sizeResultColumns();
@@ -298,17 +297,17 @@ void DrawHistory1::clearResult()
 
 namespace history {
 
-void rememberCheckedDraw(Form1& main)
+void rememberCheckedDraw(Session& session)
 {
     // A copy opened read-only has said so already when the tickets were not saved.
     if (!archive::writesAllowed())
         return;
     const StoreResult stored =
-        rememberDrawLine(main.dataFolder(), main.Text0->text(), archive::currentDateTimeText());
+        rememberDrawLine(session.dataFolder(), session.drawLine().text(), archive::currentDateTimeText());
     if (!stored.ok)
-        main.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
+        session.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
     else if (stored.dropped > 0)
-        main.showMessage(droppedDrawsMessage(stored.dropped));
+        session.showMessage(droppedDrawsMessage(stored.dropped));
 }
 
 }  // namespace history

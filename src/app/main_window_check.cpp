@@ -25,6 +25,6 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
-    history::rememberCheckedDraw(*this);
+    history::rememberCheckedDraw(m_session);
     setWindowTitle(version::plainCaption());
 }
