@@ -328,9 +328,9 @@ void Form1::startUp()
     LoadAll();                                // 4
     messageWindow();                          // 5
     generatorWindow();
-    JustPress = 0;                            // 6
+    JustPress = tickets::kPadFree;            // 6
     Timer1->stop();
-    Input2W = activeBox::kNone;               // 7
+    Input2W = tickets::activeBox::kNone;      // 7
     setPadEnabled(false);                     // 8
     NowIsJi2 = 8;                             // 9
     setWindowTitle(version::startCaption());  // 10
@@ -435,15 +435,15 @@ void Form1::putTicketCaretBeforeMarker()
 
 void Form1::Timer1_Timer()
 {
-    if (JustPress == -100) {
+    const tickets::PadLock lock = tickets::padLockOf(JustPress);
+    Timer1->stop();
+    if (lock.wholePad) {
         setPadEnabled(true);
-        Timer1->stop();
         return;
     }
-    if (JustPress >= 1 && JustPress <= 36)
-        num1[JustPress]->setEnabled(true);
-    Timer1->stop();
-    JustPress = 0;
+    if (lock.button != 0)
+        num1[lock.button]->setEnabled(true);
+    JustPress = tickets::kPadFree;
 }
 
 bool Form1::confirmClose()
@@ -451,10 +451,9 @@ bool Form1::confirmClose()
     if (!isUnsaved())
         return true;
     playCue(cues::kUnsaved);
-    const QString slotDigit = NowOpenFile.right(5).left(1);
     return askYesNo(this, QStringLiteral("ExitGuard"), QStringLiteral("彩票未保存"),
-                    QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0") + slotDigit
-                        + QStringLiteral("”，您真的要强制退出吗？"),
+                    QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档")
+                        + archive::slotNumberText(NowOpenFile) + QStringLiteral("”，您真的要强制退出吗？"),
                     true);
 }
 

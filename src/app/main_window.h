@@ -45,11 +45,11 @@ public:
     Session& session() { return m_session; }
 
     // ---- shared state: views of the session's ----
-    qint16& Input2W = m_session.Input2W;  // active box: activeBox::kNone, kDraw, kTickets
+    qint16& Input2W = m_session.Input2W;  // tickets::activeBox
     qint16& NowIsJi = m_session.NowIsJi;
     qint16& NowIsJi2 = m_session.NowIsJi2;
     qint16& AllList = m_session.AllList;
-    qint16& JustPress = m_session.JustPress;
+    qint16& JustPress = m_session.JustPress;  // tickets::padLockOf
     QString& NowOpenFile = m_session.NowOpenFile;
     QString& SaveOK = m_session.SaveOK;
     QString& AllNum3 = m_session.AllNum3;

@@ -100,7 +100,7 @@ void Load2::fall1()
     for (int i = 0; i < archive::kSlotCount; ++i) {
         Command1[i]->setText(OpenOrSaveW + QStringLiteral("存档"));
         Command1[i]->setEnabled(true);
-        if (m_session.NowOpenFile.contains(QStringLiteral("0%1").arg(i))) {
+        if (m_session.NowOpenFile == archive::dataFileName(i)) {
             Command1[i]->setText(QStringLiteral("当前存档"));
             // The current slot cannot be re-opened, but it can be saved into.
             Command1[i]->setEnabled(saving);

@@ -6,6 +6,7 @@
 
 #include "archive/app_folders.h"
 #include "archive/archive_files.h"
+#include "tickets/pad_state.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,13 +19,6 @@ class PadLineEdit;
 class ShowText1;
 class SlotPreload;
 class TicketBox;
-
-// The box the number pad writes into.
-namespace activeBox {
-constexpr qint16 kNone = 999;
-constexpr qint16 kDraw = 0;
-constexpr qint16 kTickets = 88;
-}  // namespace activeBox
 
 // A window made at first use and again after each unload. A window closed by its close
 // button is deleted only when the event loop runs; until then a fresh one stands in for it.
@@ -52,11 +46,11 @@ public:
     TicketBox& ticketBox() const { return *m_tickets; }
     PadLineEdit& drawLine() const { return *m_draw; }
 
-    qint16 Input2W = activeBox::kNone;
+    qint16 Input2W = tickets::activeBox::kNone;  // the box the pad writes into
     qint16 NowIsJi = 0;    // numbers in the last ticket line
     qint16 NowIsJi2 = 8;   // numbers in the draw line
     qint16 AllList = 0;    // ticket lines
-    qint16 JustPress = 0;  // pad lock, see tickets/pad_lock.h
+    qint16 JustPress = tickets::kPadFree;  // the pad lock
     QString NowOpenFile;   // data file of the current slot, "Save00.txt"
     QString SaveOK;        // saved snapshot of the ticket box, without marker
     QString AllNum3;       // load buffer
