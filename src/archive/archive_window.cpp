@@ -1,11 +1,15 @@
 #include "archive/archive_window.h"
 
+#include "archive/data_folder_start.h"
+#include "archive/durable_write.h"
 #include "messages/cue_literals.h"
+#include "messages/message_text.h"
 #include "session/session.h"
 #include "widgets/fonts.h"
 #include "widgets/widgets.h"
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -63,6 +67,13 @@ void Load2::buildControls()
         row->addWidget(Command1[i]);
         root->addWidget(Frame1[i]);
     }
+    ImportSlots = new QPushButton(QStringLiteral("从文件夹导入存档"), this);
+    ImportSlots->setObjectName(QStringLiteral("ImportSlots"));
+    ImportSlots->setFont(buttonFont);
+    ImportSlots->setMinimumHeight(fonts::px(52));
+    ImportSlots->setAutoDefault(false);
+    connect(ImportSlots, &QPushButton::clicked, this, &Load2::chooseFolderAndImport);
+    root->addWidget(ImportSlots, 0, Qt::AlignRight);
 }
 
 void Load2::Form_Load()
@@ -97,6 +108,8 @@ void Load2::fall1()
             m_session.playCue(cues::kUnsaved);
         }
     }
+    // A read-only copy may write nothing, so it offers no import.
+    ImportSlots->setVisible(!saving && archive::writesAllowed());
     for (int i = 0; i < archive::kSlotCount; ++i) {
         Command1[i]->setText(OpenOrSaveW + QStringLiteral("存档"));
         Command1[i]->setEnabled(true);
@@ -154,4 +167,35 @@ bool Load2::replaceSlotAgreed(int Index)
         return true;  // nothing in the slot would be lost
     return askYesNo(this, QStringLiteral("SaveAsGuard"), QStringLiteral("另存为"), question.arg(Index),
                     false);
+}
+
+void Load2::chooseFolderAndImport()
+{
+    const QString source = QFileDialog::getExistingDirectory(this, QStringLiteral("选择有存档的文件夹"),
+                                                             QDir::homePath());
+    if (!source.isEmpty())
+        importFromFolder(source);
+}
+
+void Load2::importFromFolder(const QString& source)
+{
+    const QString data = m_session.dataFolder();
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(data).canonicalFilePath()) {
+        m_session.showMessage(QStringLiteral("提示：BR   所选的文件夹就是现在的存档文件夹，不用导入。"));
+        return;
+    }
+    if (!archive::importWouldChange(source, data)) {
+        m_session.showMessage(QStringLiteral("提示：BR   所选文件夹里没有可导入的存档：BR   ")
+                           + messages::pathText(source)
+                           + QStringLiteral("BR   （存档文件名是 Save00.txt～Save05.txt，对奖记录是 draws.txt；"
+                                            "或者它们和现在的存档一样）"));
+        return;
+    }
+    const archive::ImportResult result =
+        startup::copySlotsFrom(source, QStringLiteral("所选文件夹"), data, this);
+    // The open slot now holds the imported lines: the box shows them, unless it holds
+    // lines of its own that were never saved (the next save then asks).
+    if (result.copied.contains(m_session.NowOpenFile) && !m_session.isUnsaved())
+        m_session.loadCurrentSlot();
+    fall1();
 }

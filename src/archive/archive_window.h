@@ -27,9 +27,14 @@ public:
     // A click on the button of slot Index (0..5).
     void Command1_Click(int Index);
 
+    // Copies the slots of another folder (an old portable copy's) into the data folder;
+    // the button asks for the folder in the file dialog first.
+    void importFromFolder(const QString& source);
+
     std::array<QFrame*, archive::kSlotCount> Frame1{};
     std::array<QPushButton*, archive::kSlotCount> Command1{};
     std::array<QLabel*, archive::kSlotCount> Label1{};
+    QPushButton* ImportSlots = nullptr;  // shown while opening only
 
 protected:
     void onCloseButton() override;
@@ -43,6 +48,7 @@ private:
     // replace what it holds.
     bool replaceSlotAgreed(int Index);
     void resetToOpenMode();
+    void chooseFolderAndImport();
 
     Session& m_session;
 };

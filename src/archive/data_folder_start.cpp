@@ -1,7 +1,6 @@
 #include "archive/data_folder_start.h"
 
 #include "archive/durable_write.h"
-#include "archive/slot_import.h"
 #include "messages/message_window.h"
 #include "widgets/widgets.h"
 
@@ -62,15 +61,23 @@ void offerSlotsBesideProgram(const archive::AppFolders& folders, QWidget* parent
         true);
     if (!copy)
         return;
+    copySlotsFrom(folders.programFolder, QStringLiteral("程序文件夹"), folders.data, parent);
+}
+
+archive::ImportResult copySlotsFrom(const QString& source, const QString& sourceName,
+                                    const QString& dataFolder, QWidget* parent)
+{
     const archive::ImportResult result =
-        archive::importSlots(folders.programFolder, folders.data, [parent](int slot) {
+        archive::importSlots(source, dataFolder, [parent, &sourceName](int slot) {
             return askYesNo(parent, QStringLiteral("ReplaceSlotQuestion"), QStringLiteral("替换存档"),
                             QStringLiteral("现在的保存位置里，存档0%1已经有彩票号码。\n"
-                                           "要用程序文件夹里的存档0%1替换它吗？")
-                                .arg(slot),
+                                           "要用%2里的存档0%1替换它吗？")
+                                .arg(slot)
+                                .arg(sourceName),
                             false);
         });
-    showMessage(folders.data, archive::importResultText(result, folders.data), parent);
+    showMessage(dataFolder, archive::importResultText(result, dataFolder), parent);
+    return result;
 }
 
 }  // namespace startup

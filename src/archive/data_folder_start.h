@@ -4,6 +4,7 @@
 
 #include "archive/app_folders.h"
 #include "archive/folder_lock.h"
+#include "archive/slot_import.h"
 
 class QWidget;
 
@@ -21,5 +22,11 @@ FolderAccess claimDataFolder(archive::FolderLock& lock, const QString& dataFolde
 // says why and where, and offers to copy them there (they stay where they are). Asks
 // before it replaces a slot of the data folder that holds lines.
 void offerSlotsBesideProgram(const archive::AppFolders& folders, QWidget* parent = nullptr);
+
+// Copies the slots, time files and draw history of `source` (named for the user by
+// `sourceName`, e.g. "程序文件夹") into the data folder, asking before it replaces a slot
+// that holds lines, and shows what was done. `source` is only read.
+archive::ImportResult copySlotsFrom(const QString& source, const QString& sourceName,
+                                    const QString& dataFolder, QWidget* parent);
 
 }  // namespace startup

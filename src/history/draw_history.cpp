@@ -79,42 +79,74 @@ bool isDateTimeText(QStringView text)
            && minute < 60 && second < 60;
 }
 
-// A file line: the seven numbers (20 characters), one space, a date-time text.
+bool isIssueText(QStringView text)
+{
+    return text.size() >= 5 && text.size() <= 7
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; });
+}
+
+// "2026-12-01" of a real day in 1900..2099.
+QDate drawDateOf(QStringView text)
+{
+    if (text.size() != 10 || text[4] != QLatin1Char('-') || text[7] != QLatin1Char('-'))
+        return QDate();
+    qsizetype at = 0;
+    const int year = digitsAt(text, at, 4, 4);
+    ++at;
+    const int month = digitsAt(text, at, 2, 2);
+    ++at;
+    const int day = digitsAt(text, at, 2, 2);
+    if (year < 1900 || year > 2099 || month < 0 || day < 0 || at != text.size() || !QDate::isValid(year, month, day))
+        return QDate();
+    return QDate(year, month, day);
+}
+
+// What follows the date-time text: nothing, or " 期号", " date" or " 期号 date".
+bool readLabels(QStringView text, Entry& entry)
+{
+    if (text.isEmpty())
+        return true;
+    if (!text.startsWith(QLatin1Char(' ')))
+        return false;
+    text = text.mid(1);
+    const qsizetype space = text.indexOf(QLatin1Char(' '));
+    const QStringView first = space < 0 ? text : text.left(space);
+    if (isIssueText(first)) {
+        entry.issue = first.toString();
+        if (space < 0)
+            return true;
+        text = text.mid(space + 1);
+    }
+    entry.drawDate = drawDateOf(text);
+    return entry.drawDate.isValid();
+}
+
+// A file line: the seven numbers (20 characters), one space, a date-time text (a day and
+// a time, one space between), and the draw's labels.
 Entry parseLine(const QString& line)
 {
     Entry entry;
     const QStringView view(line);
-    if (line.size() > kNumbersLength + 1 && line[kNumbersLength] == QLatin1Char(' ')
-        && isDateTimeText(view.mid(kNumbersLength + 1)))
-        entry.draw = drawOfFields(view.left(kNumbersLength));
-    if (entry.draw)
-        entry.dateTime = line.mid(kNumbersLength + 1);
-    else
+    if (line.size() > kNumbersLength + 1 && line[kNumbersLength] == QLatin1Char(' ')) {
+        const QStringView rest = view.mid(kNumbersLength + 1);
+        const qsizetype daySpace = rest.indexOf(QLatin1Char(' '));
+        const qsizetype end = daySpace < 0 ? rest.size() : rest.indexOf(QLatin1Char(' '), daySpace + 1);
+        const QStringView dateTime = rest.left(end < 0 ? rest.size() : end);
+        if (isDateTimeText(dateTime) && readLabels(rest.mid(dateTime.size()), entry)) {
+            entry.draw = drawOfFields(view.left(kNumbersLength));
+            entry.dateTime = dateTime.toString();
+        }
+    }
+    if (!entry.draw) {
+        entry = Entry{};
         entry.unreadable = line;
+    }
     return entry;
 }
 
 QString historyPath(const QString& folder)
 {
     return archive::filePath(folder, kHistoryFileName);
-}
-
-// Drops the oldest draws until at most kMaxDraws remain, in one pass; returns how many.
-int dropOldestBeyondCap(History& history)
-{
-    const int excess = history.drawCount() - kMaxDraws;
-    if (excess <= 0)
-        return 0;
-    int toDrop = excess;
-    history.entries.erase(std::remove_if(history.entries.begin(), history.entries.end(),
-                                         [&toDrop](const Entry& e) {
-                                             if (toDrop == 0 || !e.draw)
-                                                 return false;
-                                             --toDrop;
-                                             return true;
-                                         }),
-                          history.entries.end());
-    return excess;
 }
 
 StoreResult failedToRead(const LoadResult& loaded)
@@ -148,6 +180,23 @@ void appendNumbers(QString& out, const Draw& draw)
 }
 
 }  // namespace
+
+int dropOldestBeyondCap(History& history)
+{
+    const int excess = history.drawCount() - kMaxDraws;
+    if (excess <= 0)
+        return 0;
+    int toDrop = excess;
+    history.entries.erase(std::remove_if(history.entries.begin(), history.entries.end(),
+                                         [&toDrop](const Entry& e) {
+                                             if (toDrop == 0 || !e.draw)
+                                                 return false;
+                                             --toDrop;
+                                             return true;
+                                         }),
+                          history.entries.end());
+    return excess;
+}
 
 QString Draw::numbersText() const
 {
@@ -228,7 +277,7 @@ QString historyText(const History& history)
 {
     qsizetype length = 0;
     for (const Entry& e : history.entries)
-        length += (e.draw ? kNumbersLength + 1 + e.dateTime.size() : e.unreadable.size()) + 2;
+        length += (e.draw ? kNumbersLength + 1 + e.dateTime.size() + 20 : e.unreadable.size()) + 2;
     QString text;
     text.reserve(length);
     for (const Entry& e : history.entries) {
@@ -236,6 +285,10 @@ QString historyText(const History& history)
             appendNumbers(text, *e.draw);
             text += QLatin1Char(' ');
             text += e.dateTime;
+            if (!e.issue.isEmpty())
+                text += QLatin1Char(' ') + e.issue;
+            if (e.drawDate.isValid())
+                text += QLatin1Char(' ') + e.drawDate.toString(Qt::ISODate);
         } else {
             text += e.unreadable;
         }
@@ -249,7 +302,7 @@ Remembered remember(History& history, const Draw& draw, const QString& dateTime)
     Remembered out;
     if (history.holds(draw))
         return out;
-    history.entries.push_back(Entry{draw, dateTime, QString()});
+    history.entries.push_back(Entry{draw, dateTime, QString(), QString(), QDate()});
     out.added = true;
     out.dropped = dropOldestBeyondCap(history);
     return out;

@@ -1,11 +1,15 @@
 // The draw history "draws.txt" in the data folder: one draw a line, its seven numbers
 // separated by single spaces, one space, the date-time text of the first check made with
-// it; newest last. Each draw stands once. Lines the program cannot read are kept where
-// they stand, byte for byte.
+// it (or of its import), then, when known, one space and its 期号 (5 to 7 digits) and one
+// space and its draw date (yyyy-MM-dd):
+//   01 02 03 04 05 06 07 2026/12/8 21:30:05 2026140 2026-12-01
+// oldest first. Each draw stands once: the same numbers, or the same 期号, are one draw.
+// Lines the program cannot read are kept where they stand, byte for byte.
 #pragma once
 
 #include "archive/archive_files.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -44,6 +48,8 @@ struct Entry {
     std::optional<Draw> draw;
     QString dateTime;   // the draw's date-time text
     QString unreadable; // the whole line when it could not be read
+    QString issue;      // 期号, "" when not known
+    QDate drawDate;     // null when not known
 };
 
 struct History {
@@ -71,6 +77,10 @@ struct Remembered {
 // Adds the draw as the newest entry unless the history holds it already; then drops the
 // oldest draws beyond kMaxDraws in one pass (unreadable lines stay).
 Remembered remember(History& history, const Draw& draw, const QString& dateTime);
+
+// Drops the oldest draws until at most kMaxDraws remain (unreadable lines stay), in one
+// pass; returns how many.
+int dropOldestBeyondCap(History& history);
 
 // Adds the draws of `from` that `into` lacks as its newest entries, in their order; then
 // drops the oldest draws beyond kMaxDraws in one pass.

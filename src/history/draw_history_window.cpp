@@ -1,12 +1,20 @@
 #include "history/draw_history_window.h"
 
 #include "archive/date_time_text.h"
+#include "archive/durable_write.h"
+#include "archive/file_reader.h"
+#include "history/history_import.h"
 #include "messages/message_text.h"
 #include "session/session.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
 
 #include <QAbstractTableModel>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QStandardPaths>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -86,9 +94,23 @@ QPushButton* makeCommand(const QString& name, const QString& caption, QWidget* p
     return button;
 }
 
+// The draw's date: the draw date when known, else the time of its first check.
+QString drawDateText(const history::Entry& e)
+{
+    return e.drawDate.isValid() ? e.drawDate.toString(Qt::ISODate) : e.dateTime;
+}
+
 QString drawHeader(const history::Entry& e)
 {
-    return e.draw->numbersText() + QLatin1Char('\n') + e.dateTime;
+    return e.draw->numbersText() + QLatin1Char('\n')
+           + (e.issue.isEmpty() ? QString() : QStringLiteral("第%1期 ").arg(e.issue)) + drawDateText(e);
+}
+
+QString drawLabel(const history::Entry& e)
+{
+    return e.draw->numbersText() + QStringLiteral("（")
+           + (e.issue.isEmpty() ? QString() : QStringLiteral("第%1期，").arg(e.issue)) + drawDateText(e)
+           + QStringLiteral("）");
 }
 
 }  // namespace
@@ -110,6 +132,9 @@ DrawHistory1::DrawHistory1(Session& session, QWidget* parent) : SecondaryWindow(
     connect(DeleteDraw, &QPushButton::clicked, this, &DrawHistory1::DeleteDraw_Click);
     connect(CheckDraws, &QPushButton::clicked, this, &DrawHistory1::CheckDraws_Click);
     connect(CloseHistory, &QPushButton::clicked, this, &QWidget::close);
+    connect(PasteDraws, &QPushButton::clicked, this, &DrawHistory1::PasteDraws_Click);
+    connect(ImportDraws, &QPushButton::clicked, this, &DrawHistory1::ImportDraws_Click);
+    connect(ExportDraws, &QPushButton::clicked, this, &DrawHistory1::ExportDraws_Click);
 }
 
 void DrawHistory1::buildControls()
@@ -117,8 +142,9 @@ void DrawHistory1::buildControls()
     const QFont listFont = fonts::font(fonts::kHei, 16, true);
     const QFont headerFont = fonts::font(fonts::kHei, 14);
 
-    m_drawModel = new QStandardItemModel(0, 2, this);
-    m_drawModel->setHorizontalHeaderLabels({QStringLiteral("开奖号码"), QStringLiteral("首次对奖时间")});
+    m_drawModel = new QStandardItemModel(0, 3, this);
+    m_drawModel->setHorizontalHeaderLabels(
+        {QStringLiteral("开奖号码"), QStringLiteral("期号"), QStringLiteral("开奖日期/首次对奖")});
     DrawList = new QTableView(this);
     DrawList->setObjectName(QStringLiteral("DrawList"));
     DrawList->setModel(m_drawModel);
@@ -126,9 +152,10 @@ void DrawHistory1::buildControls()
     DrawList->horizontalHeader()->setFont(headerFont);
     DrawList->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     DrawList->verticalHeader()->hide();
-    // Both columns in full: the check box, the seven numbers and the date.
+    // Every column in full: the check box, the seven numbers, the 期号 and the date.
     const QFontMetrics listMetrics(listFont);
     DrawList->setMinimumWidth(listMetrics.horizontalAdvance(QStringLiteral("00 00 00 00 00 00 00"))
+                              + listMetrics.horizontalAdvance(QStringLiteral("0000000"))
                               + listMetrics.horizontalAdvance(QStringLiteral("0000/00/00 00:00:00"))
                               + fonts::px(90));
     DrawList->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -167,6 +194,11 @@ void DrawHistory1::buildControls()
     DeleteDraw->setEnabled(m_writable && archive::writesAllowed());
     CheckDraws = makeCommand(QStringLiteral("CheckDraws"), QStringLiteral("多期对奖"), this);
     CloseHistory = makeCommand(QStringLiteral("CloseHistory"), QStringLiteral("关闭"), this);
+    PasteDraws = makeCommand(QStringLiteral("PasteDraws"), QStringLiteral("粘贴导入"), this);
+    ImportDraws = makeCommand(QStringLiteral("ImportDraws"), QStringLiteral("从文件导入"), this);
+    ExportDraws = makeCommand(QStringLiteral("ExportDraws"), QStringLiteral("导出"), this);
+    for (QPushButton* writes : {PasteDraws, ImportDraws})
+        writes->setEnabled(m_writable && archive::writesAllowed());
 
     auto* hint = makeLabel(QStringLiteral("Label1"), QStringLiteral("点一行勾选/取消，可勾选多期"),
                            fonts::font(fonts::kSong, 14), this);
@@ -177,7 +209,10 @@ void DrawHistory1::buildControls()
     buttons->addWidget(UseDraw, 0, 0);
     buttons->addWidget(DeleteDraw, 0, 1);
     buttons->addWidget(CheckDraws, 1, 0);
-    buttons->addWidget(CloseHistory, 1, 1);
+    buttons->addWidget(ExportDraws, 1, 1);
+    buttons->addWidget(PasteDraws, 2, 0);
+    buttons->addWidget(ImportDraws, 2, 1);
+    buttons->addWidget(CloseHistory, 3, 1);
     left->addLayout(buttons);
 
     auto* right = new QVBoxLayout;
@@ -203,9 +238,11 @@ void DrawHistory1::fillDrawList()
         // the box itself must not toggle it a second time.
         numbers->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         numbers->setData(Qt::Unchecked, Qt::CheckStateRole);
-        auto* date = new QStandardItem(e.dateTime);
+        auto* issue = new QStandardItem(e.issue);
+        issue->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        auto* date = new QStandardItem(drawDateText(e));
         date->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        m_drawModel->appendRow({numbers, date});
+        m_drawModel->appendRow({numbers, issue, date});
     }
 }
 
@@ -267,7 +304,7 @@ void DrawHistory1::CheckDraws_Click()
         const history::Entry& e = m_history.entries[size_t(m_rowEntry[size_t(row)])];
         draws.push_back(*e.draw);
         headers << drawHeader(e);
-        labels << e.draw->numbersText() + QStringLiteral("（") + e.dateTime + QStringLiteral("）");
+        labels << drawLabel(e);
     }
     if (draws.empty()) {
         m_session.showMessage(QStringLiteral("提示：BR   请先在左边点选要对奖的开奖号码，可选多期。"));
@@ -293,6 +330,81 @@ void DrawHistory1::clearResult()
 {
     m_resultModel->clear();
     ResultSummary->clear();
+}
+
+void DrawHistory1::PasteDraws_Click()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.trimmed().isEmpty()) {
+        m_session.showMessage(QStringLiteral("提示：BR   剪贴板里没有文字。请先在网页或文件里选中开奖号码（一期一行），"
+                                             "复制以后再点“粘贴导入”。"));
+        return;
+    }
+    importText(text);
+}
+
+void DrawHistory1::ImportDraws_Click()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("从文件导入开奖记录"), QDir::homePath(),
+        QStringLiteral("文本或CSV文件 (*.txt *.csv);;所有文件 (*)"));
+    if (!path.isEmpty())
+        importFile(path);
+}
+
+void DrawHistory1::importFile(const QString& path)
+{
+    const archive::FileRead file = archive::readFile(path, archive::kMaxHistoryBytes);
+    const std::optional<archive::DecodedText> decoded =
+        file.read() ? archive::decodeTextStrictly(file.bytes) : std::nullopt;
+    if (!decoded) {
+        const QString reason = file.refused() ? file.reason
+                               : file.read()  ? QStringLiteral("文字编码无法识别")
+                                              : QStringLiteral("文件不存在");
+        m_session.showMessage(QStringLiteral("错误提示：BR   没有导入：") + messages::pathText(path)
+                              + QStringLiteral("：") + reason);
+        return;
+    }
+    importText(decoded->text);
+}
+
+void DrawHistory1::importText(const QString& text)
+{
+    const history::FolderImport imported =
+        history::importIntoFolder(m_session.dataFolder(), text, archive::currentDateTimeText());
+    if (!imported.stored.ok) {
+        m_session.showMessage(QStringLiteral("错误提示：BR   开奖记录没有导入，文件无法写入：BR   ")
+                              + imported.stored.error + QStringLiteral("BR   ")
+                              + messages::writableFolderAdvice(m_session.dataFolder()));
+        return;
+    }
+    const history::LoadResult loaded = history::loadHistory(m_session.dataFolder());
+    if (loaded.ok)
+        m_history = loaded.history;
+    fillDrawList();
+    clearResult();
+    m_session.showMessage(QStringLiteral("提示：BR   ") + history::importReportText(imported.report));
+}
+
+void DrawHistory1::ExportDraws_Click()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出开奖记录"), QDir(folder).filePath(QStringLiteral("开奖记录.txt")),
+        QStringLiteral("文本文件 (*.txt)"));
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+void DrawHistory1::exportTo(const QString& path)
+{
+    const archive::WriteResult written = archive::writeTextFile(path, history::exportHistoryText(m_history));
+    if (!written.ok) {
+        m_session.showMessage(QStringLiteral("错误提示：BR   开奖记录没有导出：BR   ") + written.error);
+        return;
+    }
+    m_session.showMessage(QStringLiteral("提示：BR   已导出%1期开奖号码到：BR   ").arg(m_history.drawCount())
+                          + messages::pathText(path));
 }
 
 namespace history {

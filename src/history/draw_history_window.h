@@ -1,6 +1,7 @@
-// DrawHistory1: the draws the user has checked with, newest first. A draw can be put
-// back into the draw line or deleted; the ticket box can be checked against every
-// ticked draw at once, one grid row per winning line and one column per draw.
+// DrawHistory1: the draws the user has checked with or imported, newest first. A draw can
+// be put back into the draw line or deleted; the ticket box can be checked against every
+// ticked draw at once, one grid row per winning line and one column per draw. Past draws
+// are pasted or read from a text file, and the history is exported as text.
 #pragma once
 
 #include "widgets/widgets.h"
@@ -30,8 +31,15 @@ public:
     QPushButton* DeleteDraw = nullptr;
     QPushButton* CheckDraws = nullptr;
     QPushButton* CloseHistory = nullptr;
+    QPushButton* PasteDraws = nullptr;
+    QPushButton* ImportDraws = nullptr;
+    QPushButton* ExportDraws = nullptr;
     QTableView* ResultGrid = nullptr;
     QPlainTextEdit* ResultSummary = nullptr;
+
+    // What the import and export buttons do once the file is chosen.
+    void importFile(const QString& path);
+    void exportTo(const QString& path);
 
 private:
     void buildControls();
@@ -40,6 +48,10 @@ private:
     void UseDraw_Click();
     void DeleteDraw_Click();
     void CheckDraws_Click();
+    void PasteDraws_Click();
+    void ImportDraws_Click();
+    void ExportDraws_Click();
+    void importText(const QString& text);
 
     // The history entry of the current row, or -1 (after telling the user) when none.
     int currentEntry();

@@ -88,6 +88,8 @@ private slots:
     void refusedSlotIsReplacedOnlyWhenTheUserSaysSo();
     void saveAsAsksBeforeReplacingASlot_data();
     void saveAsAsksBeforeReplacingASlot();
+    void importFromFolderBringsSlotsOver_data();
+    void importFromFolderBringsSlotsOver();
 };
 
 void ArchiveWindowTest::preparing_data()
@@ -426,6 +428,52 @@ void ArchiveWindowTest::saveAsAsksBeforeReplacingASlot()
     QFile file(app.folder.filePath("Save03.txt"));
     const QByteArray after = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("-");
     QCOMPARE(after, saved ? kSlot0.toUtf8() : held);
+}
+
+void ArchiveWindowTest::importFromFolderBringsSlotsOver_data()
+{
+    QTest::addColumn<bool>("withSlots");  // the other folder holds Save00.txt and Save02.txt
+    QTest::addColumn<int>("answer");      // to the question whether to replace slot 00
+    QTest::addColumn<QString>("box");     // the ticket box afterwards
+    QTest::addColumn<QString>("message");
+    const QString copied = QStringLiteral("已复制到");
+    QTest::newRow("No keeps the open slot") << true << int(QMessageBox::No) << kSlot0 << copied;
+    QTest::newRow("Yes replaces it, and the box shows it") << true << int(QMessageBox::Yes) << kSlot1 << copied;
+    QTest::newRow("a folder without slots") << false << int(QMessageBox::Yes) << kSlot0 << "没有可导入的存档";
+}
+
+void ArchiveWindowTest::importFromFolderBringsSlotsOver()
+{
+    QFETCH(bool, withSlots);
+    QFETCH(int, answer);
+    QFETCH(QString, box);
+    QFETCH(QString, message);
+    StartedForm app;
+    app.folder.write("Save00.txt", kSlot0);
+    TestFolder other;
+    if (withSlots) {
+        other.write("Save00.txt", kSlot1);
+        other.write("Save02.txt", kSlot0);
+        other.write("t2.txt", "2026/1/2 9:00:00\r\n");
+    }
+    Form1& form = app.start();
+    ModalWatcher modals{QMessageBox::StandardButton(answer)};
+    Shown afterwards;
+    modals.onNext([&](QWidget* w) {
+        static_cast<Load2*>(w)->importFromFolder(other.path());
+        afterwards = shownState(w);
+        w->hide();
+    });
+    trigger(&form, "open234");
+
+    QCOMPARE(modals.messages().size(), 1);
+    QVERIFY2(modals.messages().constFirst().contains(message), qPrintable(modals.messages().constFirst()));
+    QVERIFY2(form.Text88->crlfText().startsWith(box.trimmed()), qPrintable(form.Text88->crlfText()));
+    QCOMPARE(app.folder.read("Save00.txt"), box);
+    QCOMPARE(app.folder.exists("Save02.txt"), withSlots);
+    QCOMPARE(afterwards.times[2], withSlots ? QStringLiteral("存档02  时间:2026/1/2 9:00:00")
+                                            : QStringLiteral("存档02  时间:"));
+    QCOMPARE(other.exists("Save00.txt") ? other.read("Save00.txt") : QString(), withSlots ? kSlot1 : QString());
 }
 
 QTEST_MAIN(ArchiveWindowTest)

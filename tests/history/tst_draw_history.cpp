@@ -102,8 +102,20 @@ void DrawHistoryTest::readAndRewrite_data()
                                              << a + b << both << 0;
     QTest::newRow("the same draw in another order")
         << a + b + fileLine(QStringLiteral("06 05 04 03 02 01 07")) << a + b << both << 0;
+    // A draw's 期号 and draw date after the check's time, each when known.
+    const QString c = QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026140 2026-12-01\r\n");
+    QTest::newRow("期号 and date") << a + c << a + c << both << 0;
+    const QString issueOnly = QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 0026140\r\n");
+    QTest::newRow("期号 only") << a + issueOnly << a + issueOnly << both << 0;
+    const QString dateOnly = QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 1999-02-28\r\n");
+    QTest::newRow("date only") << a + dateOnly << a + dateOnly << both << 0;
     const QStringList justA = {QStringLiteral("01 02 03 04 05 06 07")};
-    for (const QString& bad : {QStringLiteral("01 02 03 04 05 06 07\r\n"),
+    for (const QString& bad : {QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026-12-01 2026140\r\n"),
+                               QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 1234\r\n"),
+                               QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026-02-30\r\n"),
+                               QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026140 \r\n"),
+                               QStringLiteral("08 09 10 11 12 13 14 2026/12/8 6:05:09 2026140 2026-12-01 x\r\n"),
+                               QStringLiteral("01 02 03 04 05 06 07\r\n"),
                                QStringLiteral("01 02 03 04 05 06 07 昨天\r\n"),
                                QStringLiteral("01 02 03 04 05 06 07  2026/12/7 20:15:03\r\n"),
                                QStringLiteral("01 02 03 04 05 06 06 2026/12/7 20:15:03\r\n"),

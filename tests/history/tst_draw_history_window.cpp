@@ -6,6 +6,8 @@
 #include "support/test_support.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QMenu>
@@ -48,6 +50,7 @@ private slots:
     void checkDrawsFillsTheGridAndChangesNothing();
     void deleteDrawAsks_data();
     void deleteDrawAsks();
+    void pastedDrawsAreListedExportedAndFoundByACheck();
 
 private:
     // The window shown without modality, so that the watcher answers only what it shows.
@@ -180,6 +183,39 @@ void DrawHistoryWindowTest::deleteDrawAsks()
     QVERIFY(m_watcher->seen[0].text.contains(kDraw2));
     QCOMPARE(column(w->DrawList->model(), 0), left);
     QCOMPARE(m_app->folder.read(QStringLiteral("draws.txt")).count(QStringLiteral("\r\n")), left.size());
+}
+
+void DrawHistoryWindowTest::pastedDrawsAreListedExportedAndFoundByACheck()
+{
+    m_app->folder.write(QStringLiteral("draws.txt"), kHistory);
+    Form1& f = *m_form;
+    DrawHistory1* w = openWindow();
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "期号\t开奖日期\t开奖号码\n2026139\t2026-11-29\t11 12 13 14 15 16 17\n2026140期 01,02,03,04,05,06+07\n"
+        "2026141 01 02 03 04 05 06 37\n"));
+    w->PasteDraws->click();
+    const QStringList messages = m_watcher->messages();
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages[0].contains(QStringLiteral("新增1期，开奖记录里已有1期"))
+                 && messages[0].contains(QStringLiteral("第4行“2026141 01 02 03 04 05 06 37”：号码37不在01到36之间")),
+             qPrintable(messages[0]));
+    const QAbstractItemModel* list = w->DrawList->model();
+    QCOMPARE(column(list, 0), (QStringList{kDraw2, kDraw1, QStringLiteral("11 12 13 14 15 16 17")}));
+    QCOMPARE(column(list, 1), (QStringList{"", "2026140", "2026139"}));
+    QCOMPARE(column(list, 2), (QStringList{"2026/12/4 20:00:00", "2026/12/1 20:00:00", "2026-11-29"}));
+
+    w->exportTo(m_app->folder.filePath(QStringLiteral("export.txt")));
+    QCOMPARE(m_app->folder.read(QStringLiteral("export.txt")),
+             QStringLiteral("2026139 2026-11-29 11 12 13 14 15 16 17\r\n2026140 01 02 03 04 05 06 07\r\n")
+                 + kDraw2 + QStringLiteral("\r\n"));
+    w->close();
+
+    // A check with an imported draw finds it in the history and adds nothing.
+    const QString before = m_app->folder.read(QStringLiteral("draws.txt"));
+    f.Text88->setCrlfText(kExampleBox);
+    f.Text0->setText(QStringLiteral("11 12 13 14 15 16 17 "));
+    f.Command1_Click();
+    QCOMPARE(m_app->folder.read(QStringLiteral("draws.txt")), before);
 }
 
 QTEST_MAIN(DrawHistoryWindowTest)
