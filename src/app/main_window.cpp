@@ -3,7 +3,6 @@
 #include "archive/archive_files.h"
 #include "archive/archive_window.h"
 #include "archive/date_time_text.h"
-#include "archive/slot_preload.h"
 #include "editing/count_dialog.h"
 #include "editing/row_editor_window.h"
 #include "generator/generator_window.h"
@@ -75,15 +74,15 @@ Form1::Form1(const QString& appFolder, QWidget* parent)
 }
 
 Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
-    : QMainWindow(parent), m_folders(folders)
+    : QMainWindow(parent), m_session(folders, this)
 {
     fonts::installSubstitutions();
     largeType::install();
     // Slot 0 is read on a worker thread while the controls are built (start-up step 4 takes it).
-    m_slotPreload = std::make_unique<SlotPreload>(dataFolder(), QStringLiteral("Save00.txt"),
-                                                  ticketBoxFont());
+    m_session.preloadFirstSlot(ticketBoxFont());
     setObjectName(QStringLiteral("Form1"));
     buildControls();
+    m_session.attachBoxes(Text88, Text0);
     buildMenus();
     connectHandlers();
     startUp();
@@ -272,6 +271,12 @@ void Form1::buildMenus()
 
 void Form1::connectHandlers()
 {
+    connect(&m_session, &Session::statusChanged, Label9, &QLabel::setText);
+    connect(&m_session, &Session::captionChanged, this, &QWidget::setWindowTitle);
+    connect(&m_session, &Session::slotChanged, this, [this] {
+        showDataTime();
+        showCurrentSlot();
+    });
     connect(Text0, &PadLineEdit::clicked, this, &Form1::Text0_Click);
     connect(Text0, &PadLineEdit::doubleClicked, this, &Form1::Text0_Click);
     connect(Text0, &PadLineEdit::keyDown, this, &Form1::Text0_KeyDown);
@@ -323,9 +328,9 @@ void Form1::startUp()
     LoadAll();                                // 4
     messageWindow();                          // 5
     generatorWindow();
-    JustPress = 0;                            // 6
+    JustPress = tickets::kPadFree;            // 6
     Timer1->stop();
-    Input2W = 999;                            // 7
+    Input2W = tickets::activeBox::kNone;      // 7
     setPadEnabled(false);                     // 8
     NowIsJi2 = 8;                             // 9
     setWindowTitle(version::startCaption());  // 10
@@ -354,99 +359,17 @@ void Form1::LoadLow()
 
 void Form1::LoadAll()
 {
-    const QString timeFile = archive::timeFileNameFor(NowOpenFile);
-    const archive::TextRead time = archive::readTimeText(dataFolder(), timeFile);
-    Addtime3 = time.text.value_or(QString());
-    showDataTime();
-    showCurrentSlot();
-    std::optional<SlotPreload::Slot> preloaded;
-    if (m_slotPreload) {
-        preloaded = m_slotPreload->take(dataFolder(), NowOpenFile);
-        m_slotPreload.reset();
-    }
-    const archive::SlotLoad load =
-        preloaded ? preloaded->load : archive::loadSlotData(dataFolder(), NowOpenFile);
-    refusedSlotFile = load.refused() ? NowOpenFile : QString();
-    slotStamp = load.stamp;
-    slotEncoding = load.encoding;
-    AllNum3 = load.slot.text;
-    if (preloaded)
-        Text88->adoptDocument(preloaded->document, AllNum3);
-    // A file without a complete line leaves the count of the last line as it was.
-    setTickets(AllNum3, load.slot.lastLineCount.value_or(NowIsJi), load.slot.lineCount);
-    AllNum3.clear();
-    SaveOK = Text88->crlfText();
-    if (load.refused()) {
-        Label9->setText(QStringLiteral("存档") + archive::slotNumberText(NowOpenFile)
-                        + QStringLiteral("没有打开 .."));
-        showMessage(QStringLiteral("错误提示：BR   存档") + archive::slotNumberText(NowOpenFile)
-                    + QStringLiteral("的数据文件没有打开：") + load.refusal + QStringLiteral("BR   ")
-                    + messages::shownPath(dataFolder(), NowOpenFile)
-                    + QStringLiteral("BR   文件没有改变；保存到这个存档之前会先问您。"));
-    }
-    if (!time.refusal.isEmpty())
-        showMessage(QStringLiteral("错误提示：BR   存档") + archive::slotNumberText(NowOpenFile)
-                    + QStringLiteral("的时间文件没有读取：") + time.refusal + QStringLiteral("BR   ")
-                    + messages::shownPath(dataFolder(), timeFile));
-}
-
-bool Form1::replacingRefusedSlotAgreed()
-{
-    if (refusedSlotFile.isEmpty() || refusedSlotFile != NowOpenFile)
-        return true;
-    const bool agreed = askYesNo(
-        this, QStringLiteral("ReplaceRefusedGuard"), QStringLiteral("存档没有打开"),
-        QStringLiteral("存档") + archive::slotNumberText(NowOpenFile)
-            + QStringLiteral("的数据文件没有打开，保存会替换掉文件里原有的内容，确定要保存吗？"),
-        false);
-    if (agreed) {
-        refusedSlotFile.clear();
-        slotStamp = archive::stampOf(archive::filePath(dataFolder(), NowOpenFile));
-    }
-    return agreed;
-}
-
-bool Form1::replacingChangedSlotAgreed()
-{
-    if (!archive::changedSince(dataFolder(), NowOpenFile, slotStamp))
-        return true;
-    return askYesNo(
-        this, QStringLiteral("ChangedSlotGuard"), QStringLiteral("存档被别的程序改过"),
-        QStringLiteral("存档") + archive::slotNumberText(NowOpenFile)
-            + QStringLiteral("的数据文件在对奖器打开它之后被别的程序改过了：\n")
-            + QDir::toNativeSeparators(archive::filePath(dataFolder(), NowOpenFile))
-            + QStringLiteral("\n\n保存会用这里的彩票号码替换文件里现在的内容，别的程序写进去的号码会丢失。"
-                             "\n确定要替换吗？（点“否”不保存）"),
-        false);
+    m_session.loadCurrentSlot();
 }
 
 bool Form1::saveallnum(QString& Content)
 {
-    // A copy opened read-only writes nothing: the questions about replacing are moot.
-    if (archive::writesAllowed() && (!replacingRefusedSlotAgreed() || !replacingChangedSlotAgreed())) {
-        Label9->setText(QStringLiteral("彩票数据未能保存 .."));
-        return false;
-    }
-    const archive::SaveResult result = archive::saveSlot(
-        dataFolder(), NowOpenFile, Content, archive::currentDateTimeText(), slotEncoding);
-    Content = result.content;
-    if (result.dataSaved) {
-        SaveOK = Content;
-        slotStamp = result.data.stamp;
-        Label9->setText(archive::savedStatusText(archive::slotNumberText(NowOpenFile)));
-    } else {
-        Label9->setText(QStringLiteral("彩票数据未能保存 .."));
-    }
-    if (!result.ok())
-        showMessage(archive::saveFailureText(result, QString(), dataFolder()));
-    return result.dataSaved;
+    return m_session.saveCurrentSlot(Content);
 }
 
 void Form1::setTickets(const QString& text, qint16 numbersInLine, qint16 lines)
 {
-    Text88->setCrlfText(text);
-    NowIsJi = numbersInLine;
-    AllList = lines;
+    m_session.setTickets(text, numbersInLine, lines);
 }
 
 void Form1::setDraw(const tickets::DrawEntry& entry)
@@ -468,38 +391,27 @@ void Form1::showCurrentSlot()
 
 // ---- secondary windows ----
 
-template <typename W, typename... Args>
-static W& loaded(QPointer<W>& window, Args&&... args)
-{
-    // A window closed by its close button is deleted only when the event loop runs;
-    // until then a fresh one stands in for it.
-    if (!window || window->isUnloaded())
-        window = new W(std::forward<Args>(args)...);
-    return *window;
-}
-
-ShowText1& Form1::messageWindow() { return loaded(m_showText1, dataFolder(), this); }
-Load2& Form1::archiveWindow() { return loaded(m_load2, *this, this); }
-AutoCode1& Form1::generatorWindow() { return loaded(m_autoCode1, *this, this); }
-editX1& Form1::rowEditorWindow() { return loaded(m_editX1, *this, this); }
-editLV& Form1::countDialog() { return loaded(m_editLV, *this, this); }
+ShowText1& Form1::messageWindow() { return m_session.messageWindow(); }
+Load2& Form1::archiveWindow() { return loadedWindow(m_load2, m_session, this); }
+AutoCode1& Form1::generatorWindow() { return loadedWindow(m_autoCode1, m_session, this); }
+editX1& Form1::rowEditorWindow() { return loadedWindow(m_editX1, m_session, this); }
+editLV& Form1::countDialog() { return loadedWindow(m_editLV, m_session, this); }
 
 // ---- helpers ----
 
 void Form1::showMessage(const QString& text)
 {
-    QString message = text;
-    messageWindow().ShowTextWord(message);
+    m_session.showMessage(text);
 }
 
 void Form1::playCue(const QString& cueLiteral)
 {
-    cues::play(shareFolder(), cueLiteral);
+    m_session.playCue(cueLiteral);
 }
 
 bool Form1::isUnsaved() const
 {
-    return archive::isUnsaved(Text88->crlfText(), SaveOK);
+    return m_session.isUnsaved();
 }
 
 void Form1::setPadEnabled(bool enabled)
@@ -516,22 +428,22 @@ bool Form1::freeEditOn() const
 
 void Form1::putTicketCaretBeforeMarker()
 {
-    Text88->setCaretFromEnd(1);
+    m_session.putTicketCaretBeforeMarker();
 }
 
 // ---- pad lock release and exit ----
 
 void Form1::Timer1_Timer()
 {
-    if (JustPress == -100) {
+    const tickets::PadLock lock = tickets::padLockOf(JustPress);
+    Timer1->stop();
+    if (lock.wholePad) {
         setPadEnabled(true);
-        Timer1->stop();
         return;
     }
-    if (JustPress >= 1 && JustPress <= 36)
-        num1[JustPress]->setEnabled(true);
-    Timer1->stop();
-    JustPress = 0;
+    if (lock.button != 0)
+        num1[lock.button]->setEnabled(true);
+    JustPress = tickets::kPadFree;
 }
 
 bool Form1::confirmClose()
@@ -539,10 +451,9 @@ bool Form1::confirmClose()
     if (!isUnsaved())
         return true;
     playCue(cues::kUnsaved);
-    const QString slotDigit = NowOpenFile.right(5).left(1);
     return askYesNo(this, QStringLiteral("ExitGuard"), QStringLiteral("彩票未保存"),
-                    QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0") + slotDigit
-                        + QStringLiteral("”，您真的要强制退出吗？"),
+                    QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档")
+                        + archive::slotNumberText(NowOpenFile) + QStringLiteral("”，您真的要强制退出吗？"),
                     true);
 }
 
@@ -567,7 +478,7 @@ void Form1::closeEvent(QCloseEvent* event)
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())
             w->hide();
-    for (QWidget* w : {static_cast<QWidget*>(m_showText1), static_cast<QWidget*>(m_load2),
+    for (QWidget* w : {static_cast<QWidget*>(m_session.loadedMessageWindow()), static_cast<QWidget*>(m_load2),
                        static_cast<QWidget*>(m_autoCode1), static_cast<QWidget*>(m_editX1),
                        static_cast<QWidget*>(m_editLV)})
         if (w)

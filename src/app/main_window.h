@@ -1,11 +1,12 @@
-// Form1: the main window and owner of the shared state. The secondary windows read and
-// write its public variables and controls directly and call LoadAll, LoadLow and
-// saveallnum. Handlers of the entries that belong to a subsystem (archive, help, the
-// generator, the editing tools, printing) are defined in that subsystem's folder.
+// Form1: the main window. It owns the session (the shared state and its operations) and
+// shows it; its public variables are views of the session's state. The secondary windows
+// are given the session, not this window. The handlers are defined in
+// main_window_<topic>.cpp beside this file.
 #pragma once
 
 #include "archive/app_folders.h"
 #include "archive/archive_files.h"
+#include "session/session.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -29,10 +30,11 @@ class Load2;
 class AutoCode1;
 class editX1;
 class editLV;
-class SlotPreload;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
+    Session m_session;  // first: the state views below refer to it
+
 public:
     // Runs the start-up; appFolder is the folder of the slot files, sound/ and low.txt.
     explicit Form1(const QString& appFolder, QWidget* parent = nullptr);
@@ -40,24 +42,22 @@ public:
     explicit Form1(const archive::AppFolders& folders, QWidget* parent = nullptr);
     ~Form1() override;
 
-    // ---- shared state ----
-    qint16 Input2W = 999;  // active box: 999 none, 0 draw line, 88 ticket box
-    qint16 NowIsJi = 0;    // numbers in the last ticket line
-    qint16 NowIsJi2 = 8;   // numbers in the draw line
-    qint16 AllList = 0;    // ticket lines
-    qint16 JustPress = 0;  // pad lock: 0 none, 1..36 the locked button, -100 the whole pad
-    QString NowOpenFile;   // data file of the current slot, "Save00.txt"
-    QString SaveOK;        // saved snapshot of the ticket box, without marker
-    QString Low3;          // rules text last read
-    QString AllNum3;       // load buffer
-    QString Addtime3;      // date-time text of the current slot's last save
-    // The data file the last load refused (unreadable or malformed): a save into it while
-    // it is still the current slot asks first, since the file on disk still holds its text.
-    QString refusedSlotFile;
-    // The current slot's data file as last loaded or saved: a save asks first when
-    // another program has written it since. Saves write it in the encoding it was read in.
-    archive::FileStamp slotStamp;
-    archive::TextEncoding slotEncoding;
+    Session& session() { return m_session; }
+
+    // ---- shared state: views of the session's ----
+    qint16& Input2W = m_session.Input2W;  // tickets::activeBox
+    qint16& NowIsJi = m_session.NowIsJi;
+    qint16& NowIsJi2 = m_session.NowIsJi2;
+    qint16& AllList = m_session.AllList;
+    qint16& JustPress = m_session.JustPress;  // tickets::padLockOf
+    QString& NowOpenFile = m_session.NowOpenFile;
+    QString& SaveOK = m_session.SaveOK;
+    QString& AllNum3 = m_session.AllNum3;
+    QString& Addtime3 = m_session.Addtime3;
+    QString& refusedSlotFile = m_session.refusedSlotFile;
+    archive::FileStamp& slotStamp = m_session.slotStamp;
+    archive::TextEncoding& slotEncoding = m_session.slotEncoding;
+    QString Low3;  // rules text last read
 
     // ---- public operations ----
     void LoadLow();
@@ -123,8 +123,8 @@ public:
     editLV& countDialog();
 
     // ---- helpers for the handlers ----
-    const QString& dataFolder() const { return m_folders.data; }    // the slot files
-    const QString& shareFolder() const { return m_folders.share; }  // sound/, low.txt
+    const QString& dataFolder() const { return m_session.dataFolder(); }    // the slot files
+    const QString& shareFolder() const { return m_session.shareFolder(); }  // sound/, low.txt
     // ShowTextWord of the message window with a copy of the text (modal).
     void showMessage(const QString& text);
     void playCue(const QString& cueLiteral);
@@ -142,18 +142,17 @@ public:
     void Text88_Click();
     void Text0_KeyDown();
     void Text88_KeyDown();
-    void num1_Click(int Index);      // the pad's rules: tickets/ticket_entry.h
+    void num1_Click(int Index);      // main_window_pad.cpp; the rules: tickets/ticket_entry.h
     void Command5_Click();
     void Command2_Click();
     void Command3_Click();
-    void Command1_Click();
+    void Command1_Click();           // main_window_check.cpp
     void Timer1_Timer();
 
-    // ---- handlers defined with their subsystems ----
-    void open234_Click();       // archive/
-    void savewrete_Click();     // archive/
-    void saveaswr34w_Click();   // archive/
-    void Command6_Click();      // messages/ (help and links)
+    void open234_Click();       // main_window_archive.cpp
+    void savewrete_Click();
+    void saveaswr34w_Click();
+    void Command6_Click();      // main_window_help.cpp
     void Command7_Click();
     void Command8_Click();
     void guan23424_Click();
@@ -166,12 +165,12 @@ public:
     void r343_Click();
     void forme3435_Click();
     void newver345_Click();
-    void Command12_Click();     // generator/
-    void g34435_Click();        // editing/
-    void editX_Click();         // editing/
-    void t34534_Click();        // editing/
-    void Command13_Click();     // printing/
-    void drawHistory_Click();   // history/
+    void Command12_Click();     // main_window_generator.cpp
+    void g34435_Click();        // main_window_editing.cpp
+    void editX_Click();
+    void t34534_Click();
+    void Command13_Click();     // main_window_print.cpp
+    void drawHistory_Click();   // main_window_history.cpp
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -189,15 +188,6 @@ private:
     void lockPadButton(int Index);
     // Puts a draw-line step into the draw line, its counter and the status line.
     void setDraw(const tickets::DrawEntry& entry);
-    // Whether a save may replace the current slot's data file that the last load refused.
-    bool replacingRefusedSlotAgreed();
-    // Whether a save may replace the current slot's data file that another program has
-    // changed since it was loaded or saved.
-    bool replacingChangedSlotAgreed();
-
-    archive::AppFolders m_folders;
-    std::unique_ptr<SlotPreload> m_slotPreload;  // slot 0 until the start-up has taken it
-    QPointer<ShowText1> m_showText1;
     QPointer<Load2> m_load2;
     QPointer<AutoCode1> m_autoCode1;
     QPointer<editX1> m_editX1;

@@ -1,13 +1,12 @@
 #include "archive/archive_window.h"
 
-#include "app/main_window.h"
 #include "archive/data_folder_start.h"
-#include "archive/date_time_text.h"
 #include "archive/durable_write.h"
 #include "messages/cue_literals.h"
 #include "messages/message_text.h"
-#include "tickets/ticket_text.h"
+#include "session/session.h"
 #include "widgets/fonts.h"
+#include "widgets/widgets.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -30,7 +29,7 @@ QString slotCaption(int slot, const QString& time)
 
 }  // namespace
 
-Load2::Load2(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
+Load2::Load2(Session& session, QWidget* parent) : SecondaryWindow(parent), m_session(session)
 {
     setObjectName(QStringLiteral("Load2"));
     setWindowTitle(QStringLiteral("打开存档"));
@@ -103,10 +102,10 @@ void Load2::fall1()
     } else {
         OpenOrSaveW = kOpenVerb;
         setWindowTitle(QStringLiteral("打开存档"));
-        if (m_main.isUnsaved()) {
+        if (m_session.isUnsaved()) {
             // A warning only: opening another slot will replace the unsaved tickets.
             setWindowTitle(QStringLiteral("打开存档  注意：彩票号码未保存.."));
-            m_main.playCue(cues::kUnsaved);
+            m_session.playCue(cues::kUnsaved);
         }
     }
     // A read-only copy may write nothing, so it offers no import.
@@ -114,13 +113,13 @@ void Load2::fall1()
     for (int i = 0; i < archive::kSlotCount; ++i) {
         Command1[i]->setText(OpenOrSaveW + QStringLiteral("存档"));
         Command1[i]->setEnabled(true);
-        if (m_main.NowOpenFile.contains(QStringLiteral("0%1").arg(i))) {
+        if (m_session.NowOpenFile == archive::dataFileName(i)) {
             Command1[i]->setText(QStringLiteral("当前存档"));
             // The current slot cannot be re-opened, but it can be saved into.
             Command1[i]->setEnabled(saving);
         }
         const archive::TextRead time =
-            archive::readTimeFirstLine(m_main.dataFolder(), archive::timeFileName(i));
+            archive::readTimeFirstLine(m_session.dataFolder(), archive::timeFileName(i));
         // A time file that is not one (a pipe, megabytes) is not shown, only named.
         Label1[i]->setText(slotCaption(i, time.refusal.isEmpty() ? time.text.value_or(QString())
                                                                  : QStringLiteral("(时间文件无法读取)")));
@@ -135,20 +134,19 @@ void Load2::Command1_Click(int Index)
         return;
     for (QPushButton* button : Command1)
         button->setEnabled(false);
-    QString failure;
-    if (nowDoing1 != 0)
-        failure = saveIntoSlot(Index);
-    else
-        failure = openSlot(Index);
+    const QString dataFile = archive::dataFileName(Index);
+    const QString failure = nowDoing1 != 0
+        ? m_session.saveBoxInto(dataFile, QStringLiteral("存档0%1").arg(Index))
+        : m_session.openSlot(dataFile);
     resetToOpenMode();
     hide();
     if (!failure.isEmpty())
-        m_main.showMessage(failure);
+        m_session.showMessage(failure);
 }
 
 bool Load2::replaceUnsavedAgreed(int Index)
 {
-    if (!m_main.isUnsaved())
+    if (!m_session.isUnsaved())
         return true;
     return askYesNo(this, QStringLiteral("OpenGuard"), QStringLiteral("彩票未保存"),
                     QStringLiteral("当前彩票号码没有保存，打开存档0%1会替换掉它们，确定要打开吗？")
@@ -159,62 +157,16 @@ bool Load2::replaceUnsavedAgreed(int Index)
 bool Load2::replaceSlotAgreed(int Index)
 {
     const archive::SlotLoad held =
-        archive::loadSlotData(m_main.dataFolder(), archive::dataFileName(Index));
+        archive::loadSlotData(m_session.dataFolder(), archive::dataFileName(Index));
     QString question;
     if (held.refused())
         question = QStringLiteral("存档0%1的数据文件没有打开，另存会替换掉文件里原有的内容，确定要保存吗？");
-    else if (held.slot.lineCount > 0 && archive::isUnsaved(m_main.Text88->crlfText(), held.slot.text))
+    else if (held.slot.lineCount > 0 && archive::isUnsaved(m_session.ticketBox().crlfText(), held.slot.text))
         question = QStringLiteral("存档0%1里已有别的彩票号码，另存会替换掉它们，确定要保存吗？");
     else
         return true;  // nothing in the slot would be lost
     return askYesNo(this, QStringLiteral("SaveAsGuard"), QStringLiteral("另存为"), question.arg(Index),
                     false);
-}
-
-QString Load2::saveIntoSlot(int Index)
-{
-    // The box itself is tidied too, so that it shows what the slot holds. The slot gets
-    // the box's own text, cleaned once, so that no mark can take a space with it.
-    const QString boxText = m_main.Text88->crlfText();
-    if (!boxText.isEmpty())
-        m_main.Text88->setCrlfText(tickets::collapseSpaces(boxText, 5));
-    const QString dataFile = archive::dataFileName(Index);
-    const QString dateTime = archive::currentDateTimeText();
-    // The tickets keep the encoding of the slot they came from.
-    const archive::SaveResult result =
-        archive::saveSlot(m_main.dataFolder(), dataFile, boxText, dateTime, m_main.slotEncoding);
-    const QString failure = archive::saveFailureText(result, QStringLiteral("存档0%1").arg(Index),
-                                                     m_main.dataFolder());
-    if (!result.dataSaved) {
-        // Nothing was written: the current slot and the saved snapshot stay as they were.
-        m_main.Label9->setText(QStringLiteral("彩票数据未能保存 .."));
-        return failure;
-    }
-    m_main.Label9->setText(archive::savedStatusText(archive::slotNumberText(dataFile)));
-    m_main.Addtime3 = dateTime;
-    m_main.showDataTime();
-    m_main.NowOpenFile = dataFile;
-    m_main.showCurrentSlot();
-    m_main.SaveOK = result.content;
-    m_main.slotStamp = result.data.stamp;
-    if (m_main.refusedSlotFile == dataFile)
-        m_main.refusedSlotFile.clear();  // the user chose to replace it
-    return failure;
-}
-
-QString Load2::openSlot(int Index)
-{
-    const QString dataFile = archive::dataFileName(Index);
-    const archive::SlotLoad load = archive::loadSlotData(m_main.dataFolder(), dataFile);
-    if (load.refused()) {
-        // Opening it as empty would let the next save overwrite tickets that are still there.
-        return QStringLiteral("错误提示：BR   存档0%1的数据文件没有打开：").arg(Index) + load.refusal
-               + QStringLiteral("BR   ") + messages::shownPath(m_main.dataFolder(), dataFile)
-               + QStringLiteral("BR   当前存档和彩票号码都没有改变。");
-    }
-    m_main.NowOpenFile = dataFile;
-    m_main.LoadAll();
-    return QString();
 }
 
 void Load2::chooseFolderAndImport()
@@ -227,13 +179,13 @@ void Load2::chooseFolderAndImport()
 
 void Load2::importFromFolder(const QString& source)
 {
-    const QString data = m_main.dataFolder();
+    const QString data = m_session.dataFolder();
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(data).canonicalFilePath()) {
-        m_main.showMessage(QStringLiteral("提示：BR   所选的文件夹就是现在的存档文件夹，不用导入。"));
+        m_session.showMessage(QStringLiteral("提示：BR   所选的文件夹就是现在的存档文件夹，不用导入。"));
         return;
     }
     if (!archive::importWouldChange(source, data)) {
-        m_main.showMessage(QStringLiteral("提示：BR   所选文件夹里没有可导入的存档：BR   ")
+        m_session.showMessage(QStringLiteral("提示：BR   所选文件夹里没有可导入的存档：BR   ")
                            + messages::pathText(source)
                            + QStringLiteral("BR   （存档文件名是 Save00.txt～Save05.txt，对奖记录是 draws.txt；"
                                             "或者它们和现在的存档一样）"));
@@ -243,7 +195,7 @@ void Load2::importFromFolder(const QString& source)
         startup::copySlotsFrom(source, QStringLiteral("所选文件夹"), data, this);
     // The open slot now holds the imported lines: the box shows them, unless it holds
     // lines of its own that were never saved (the next save then asks).
-    if (result.copied.contains(m_main.NowOpenFile) && !m_main.isUnsaved())
-        m_main.LoadAll();
+    if (result.copied.contains(m_session.NowOpenFile) && !m_session.isUnsaved())
+        m_session.loadCurrentSlot();
     fall1();
 }

@@ -9,7 +9,7 @@
 #include <QString>
 #include <array>
 
-class Form1;
+class Session;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -17,7 +17,7 @@ class QPushButton;
 class Load2 : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit Load2(Form1& main, QWidget* parent = nullptr);
+    explicit Load2(Session& session, QWidget* parent = nullptr);
 
     QString OpenOrSaveW;  // verb on the slot buttons: "打开" or "保存"
     qint16 nowDoing1 = 0;  // 0 opens a slot, anything else saves into one
@@ -42,10 +42,6 @@ protected:
 private:
     void Form_Load();
     void buildControls();
-    // Both return the message for the user when something failed, else "".
-    QString saveIntoSlot(int Index);
-    // A data file that exists but cannot be read is not opened.
-    QString openSlot(int Index);
     // True when nothing unsaved is in the box, or the user agrees to replace it.
     bool replaceUnsavedAgreed(int Index);
     // True when the slot holds no other lines and was not refused, or the user agrees to
@@ -54,5 +50,5 @@ private:
     void resetToOpenMode();
     void chooseFolderAndImport();
 
-    Form1& m_main;
+    Session& m_session;
 };

@@ -1,6 +1,6 @@
 #include "editing/count_dialog.h"
 
-#include "app/main_window.h"
+#include "session/session.h"
 #include "tickets/ticket_text.h"
 #include "widgets/fonts.h"
 
@@ -24,7 +24,7 @@ void storeCounter(const QLineEdit* field, qint16& counter)
 
 }  // namespace
 
-editLV::editLV(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
+editLV::editLV(Session& session, QWidget* parent) : SecondaryWindow(parent), m_session(session)
 {
     setObjectName(QStringLiteral("editLV"));
     setWindowTitle(QStringLiteral("编辑最后一行数据的所在行及数据个数"));
@@ -106,13 +106,13 @@ void editLV::Command4_Click()
 
 void editLV::NewValue1()
 {
-    Text1->setText(QString::number(m_main.AllList));
-    Text2->setText(QString::number(m_main.NowIsJi));
+    Text1->setText(QString::number(m_session.AllList));
+    Text2->setText(QString::number(m_session.NowIsJi));
 }
 
 void editLV::Command1_Click()
 {
-    storeCounter(Text1, m_main.AllList);
-    storeCounter(Text2, m_main.NowIsJi);
+    storeCounter(Text1, m_session.AllList);
+    storeCounter(Text2, m_session.NowIsJi);
     hide();
 }

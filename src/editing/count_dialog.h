@@ -8,7 +8,7 @@
 
 #include <array>
 
-class Form1;
+class Session;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -17,7 +17,7 @@ class QPushButton;
 class editLV : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit editLV(Form1& main, QWidget* parent = nullptr);
+    explicit editLV(Session& session, QWidget* parent = nullptr);
 
     // Shows the current counters in the two fields.
     void NewValue1();
@@ -45,6 +45,6 @@ private:
     // "保存数据": stores each field that holds a 16-bit number, then hides the dialog.
     void Command1_Click();
 
-    Form1& m_main;
+    Session& m_session;
     QLineEdit* m_padField = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "editing/reformat.h"
 
+#include "archive/archive_files.h"
 #include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
 
@@ -181,6 +182,19 @@ ReformatResult reformat(const QString& boxText)
 QString reformatReportMessage(const QString& report)
 {
     return QStringLiteral("错误报告：BR    在对数据进行格式化时找到有错误。BR    ") + report;
+}
+
+FreeEditEnd endFreeEdit(const QString& boxText, bool ticketBoxActive)
+{
+    const ReformatResult result = reformat(boxText);
+    const archive::SlotText counted = archive::parseDataFileLines(archive::textLines(result.text));
+    FreeEditEnd end;
+    end.marker = result.validated && ticketBoxActive;
+    end.text = end.marker ? result.text + tickets::kMarker : result.text;
+    end.numbersInLine = counted.lastLineCount.value_or(0);
+    end.lines = counted.lineCount;
+    end.report = result.report;
+    return end;
 }
 
 }  // namespace editing

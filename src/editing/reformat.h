@@ -31,4 +31,16 @@ ReformatResult reformat(const QString& boxText);
 // The message the report is shown in ("错误报告：…" followed by the entries).
 QString reformatReportMessage(const QString& report);
 
+// The ticket box as free editing ends: the reformatted text, ending in the marker when it
+// was rebuilt and the pad writes into the ticket box (`ticketBoxActive`), with the
+// counters a load of that text derives, so that the next number goes where the text says.
+struct FreeEditEnd {
+    QString text;
+    qint16 numbersInLine = 0;
+    qint16 lines = 0;
+    bool marker = false;  // the text ends in the marker: the caret goes before it
+    QString report;       // as ReformatResult::report
+};
+FreeEditEnd endFreeEdit(const QString& boxText, bool ticketBoxActive);
+
 }  // namespace editing

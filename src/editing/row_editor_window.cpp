@@ -1,8 +1,8 @@
 #include "editing/row_editor_window.h"
 
-#include "app/main_window.h"
 #include "editing/row_replace.h"
 #include "messages/cue_literals.h"
+#include "session/session.h"
 #include "widgets/fonts.h"
 
 #include <QFontMetrics>
@@ -38,7 +38,7 @@ const QString kUseThePad =
 
 }  // namespace
 
-editX1::editX1(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
+editX1::editX1(Session& session, QWidget* parent) : SecondaryWindow(parent), m_session(session)
 {
     setObjectName(QStringLiteral("editX1"));
     setWindowTitle(QStringLiteral("修改第X行(组)数据 当前有N行(组)"));
@@ -155,7 +155,7 @@ void editX1::Command1_Click()
     Command2->setEnabled(false);
     // Only the design caption holds an "N"; later resets leave the count as it is.
     QString caption = windowTitle();
-    caption.replace(QLatin1Char('N'), QString::number(m_main.AllList));
+    caption.replace(QLatin1Char('N'), QString::number(m_session.AllList));
     setWindowTitle(caption);
 }
 
@@ -259,14 +259,14 @@ void editX1::Command4_Click()
 void editX1::Command2_Click()
 {
     const editing::ReplaceOutcome outcome =
-        editing::replaceLine(m_main.Text88->crlfText(), fields());
+        editing::replaceLine(m_session.ticketBox().crlfText(), fields());
     if (outcome.path == editing::ReplacePath::None)
         return;
-    if (outcome.text != m_main.Text88->crlfText()) {
-        m_main.Text88->setCrlfText(outcome.text);
-        m_main.putTicketCaretBeforeMarker();
+    if (outcome.text != m_session.ticketBox().crlfText()) {
+        m_session.ticketBox().setCrlfText(outcome.text);
+        m_session.putTicketCaretBeforeMarker();
     }
-    m_main.showMessage(outcome.message);
+    m_session.showMessage(outcome.message);
     if (outcome.replaced)
         Command1_Click();
 }
@@ -279,14 +279,14 @@ void editX1::Text_KeyDown(int key)
         close();  // as everywhere: Esc closes the window
         return;
     }
-    m_main.showMessage(kUseThePad);
-    m_main.playCue(cues::kUseButtons);
+    m_session.showMessage(kUseThePad);
+    m_session.playCue(cues::kUseButtons);
 }
 
 void editX1::onCloseButton()
 {
-    if (m_main.isUnsaved())
-        m_main.playCue(cues::kUnsaved);
+    if (m_session.isUnsaved())
+        m_session.playCue(cues::kUnsaved);
 }
 
 // ---- helpers ----
@@ -316,7 +316,7 @@ void editX1::FixFields1()
 
 void editX1::applyRowRule(bool offerAllFirstDigits)
 {
-    enableDigitButtons(Command3, editing::rowDigits(Text1->text(), m_main.AllList, offerAllFirstDigits));
+    enableDigitButtons(Command3, editing::rowDigits(Text1->text(), m_session.AllList, offerAllFirstDigits));
 }
 
 void editX1::applyNumberRule(const PadLineEdit* field)

@@ -7,7 +7,7 @@
 
 #include <array>
 
-class Form1;
+class Session;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -19,7 +19,7 @@ struct RowEditorFields;
 class editX1 : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit editX1(Form1& main, QWidget* parent = nullptr);
+    explicit editX1(Session& session, QWidget* parent = nullptr);
 
     // "全部重置": empties the fields, disables the pad, puts the line count into the caption.
     void Command1_Click();
@@ -65,5 +65,5 @@ private:
     void applyNumberRule(const PadLineEdit* field);
     static void focusAtEnd(PadLineEdit* field);
 
-    Form1& m_main;
+    Session& m_session;
 };

@@ -1,8 +1,8 @@
 #include "generator/generator_window.h"
 
-#include "app/main_window.h"
 #include "messages/cue_literals.h"
 #include "messages/version.h"
+#include "session/session.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
 
@@ -38,7 +38,7 @@ void setIfChanged(PadLineEdit* box, const QString& text)
 
 }  // namespace
 
-AutoCode1::AutoCode1(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
+AutoCode1::AutoCode1(Session& session, QWidget* parent) : SecondaryWindow(parent), m_session(session)
 {
     setObjectName(QStringLiteral("AutoCode1"));
     setWindowTitle(kDesignCaption);
@@ -374,7 +374,7 @@ void AutoCode1::Command3_Click(int Index)
     box->setCursorPosition(box->text().size());
     if (isHighField(code) && box->text().size() == 2
         && boundsOutOfOrder(lowBox[positionOf(code)]->text(), box->text()))
-        m_main.showMessage(kOrderNotice);
+        m_session.showMessage(kOrderNotice);
 }
 
 // A count keyed beyond what the program can count is read as 32767; the caption says so
@@ -394,13 +394,13 @@ void AutoCode1::noteClampedValue(qint16 code)
 
 void AutoCode1::AllBuy1_KeyDown()
 {
-    m_main.showMessage(kUseButtonsNotice);
-    m_main.playCue(cues::kUseButtons);
+    m_session.showMessage(kUseButtonsNotice);
+    m_session.playCue(cues::kUseButtons);
 }
 
 void AutoCode1::Field_KeyDown()
 {
-    m_main.showMessage(kUseButtonsNotice);
+    m_session.showMessage(kUseButtonsNotice);
 }
 
 SettingsTexts AutoCode1::settingsTexts() const
@@ -467,14 +467,14 @@ void AutoCode1::Command1_Click()
     Command2->setEnabled(true);
     Command1->setText(QStringLiteral("生成随机号码"));
     hide();
-    m_main.playCue(cues::kGenerated);
+    m_session.playCue(cues::kGenerated);
 }
 
 void AutoCode1::clearMainWindow()
 {
-    m_main.setTickets(QString(), 0, 0);
-    m_main.Label9->setText(QStringLiteral("彩票数据栏已清除 正在生成随机数据.."));
-    m_main.setWindowTitle(version::clearedCaption());
+    m_session.setTickets(QString(), 0, 0);
+    m_session.setStatus(QStringLiteral("彩票数据栏已清除 正在生成随机数据.."));
+    m_session.setCaption(version::clearedCaption());
 }
 
 void AutoCode1::runAutomatic(const Settings& settings)
@@ -494,21 +494,21 @@ void AutoCode1::runCustom(const Settings& settings)
     if (!saved)
         return;
     if (out.brokenLines > 0)
-        m_main.Label9->setText(QStringLiteral("已生成并保存，但有%1组含重复或相邻号码，建议加大重新获取次数 ..")
+        m_session.setStatus(QStringLiteral("已生成并保存，但有%1组含重复或相邻号码，建议加大重新获取次数 ..")
                                    .arg(out.brokenLines));
     else
-        m_main.Label9->setText(QStringLiteral("随机码成功生成并保存，打印拿去购买吧 .."));
+        m_session.setStatus(QStringLiteral("随机码成功生成并保存，打印拿去购买吧 .."));
 }
 
 bool AutoCode1::handOver(const Output& out, const QString& savedLead, const QString& unsavedLead)
 {
     QString text = out.text;
-    const bool saved = m_main.saveallnum(text);
+    const bool saved = m_session.saveCurrentSlot(text);
     const QString lines = QString::number(out.lines);
     // A failed save was reported by saveallnum; the status line must not claim it.
-    m_main.Label9->setText(saved ? savedLead + lines + QStringLiteral("组，已保存")
+    m_session.setStatus(saved ? savedLead + lines + QStringLiteral("组，已保存")
                                  : unsavedLead + lines + QStringLiteral("组，但未能保存"));
-    m_main.setTickets(text, tickets::kNumbersPerLine, out.lines);
+    m_session.setTickets(text, tickets::kNumbersPerLine, out.lines);
     return saved;
 }
 

@@ -13,7 +13,7 @@
 #include <array>
 #include <memory>
 
-class Form1;
+class Session;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -26,7 +26,7 @@ class QTimer;
 class AutoCode1 : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit AutoCode1(Form1& main, QWidget* parent = nullptr);
+    explicit AutoCode1(Session& session, QWidget* parent = nullptr);
     ~AutoCode1() override;
 
     // Code of the field being keyed (see generator/settings.h); 0 = none.
@@ -98,7 +98,7 @@ private:
     // Sets a progress caption; now and then lets the windows paint (no user input).
     void showProgress(const QString& caption);
 
-    Form1& m_main;
+    Session& m_session;
     QButtonGroup* m_modes = nullptr;
     std::unique_ptr<generator::RandomSource> m_random;
     bool m_running = false;

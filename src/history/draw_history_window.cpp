@@ -1,14 +1,14 @@
 #include "history/draw_history_window.h"
 
-#include "widgets/fonts.h"
-#include "widgets/large_type.h"
-#include "app/main_window.h"
 #include "archive/date_time_text.h"
 #include "archive/durable_write.h"
 #include "archive/file_reader.h"
 #include "history/history_import.h"
 #include "history/prize_amounts_window.h"
 #include "messages/message_text.h"
+#include "session/session.h"
+#include "widgets/fonts.h"
+#include "widgets/large_type.h"
 
 #include <QAbstractTableModel>
 #include <QClipboard>
@@ -116,15 +116,15 @@ QString drawLabel(const history::Entry& e)
 
 }  // namespace
 
-DrawHistory1::DrawHistory1(Form1& main, QWidget* parent) : SecondaryWindow(parent), m_main(main)
+DrawHistory1::DrawHistory1(Session& session, QWidget* parent) : SecondaryWindow(parent), m_session(session)
 {
     setObjectName(QStringLiteral("DrawHistory1"));
     setWindowTitle(QStringLiteral("开奖记录/多期对奖"));
-    const history::LoadResult loaded = history::loadHistory(m_main.dataFolder());
+    const history::LoadResult loaded = history::loadHistory(m_session.dataFolder());
     m_history = loaded.history;
     m_writable = loaded.ok;
     m_loadMessage = loaded.ok
-        ? history::unreadableLinesMessage(m_main.dataFolder(), m_history)
+        ? history::unreadableLinesMessage(m_session.dataFolder(), m_history)
         : QStringLiteral("错误提示：BR   开奖记录文件无法读取，没有打开：BR   ") + loaded.error;
     buildControls();
     fillDrawList();
@@ -261,7 +261,7 @@ int DrawHistory1::currentEntry()
 {
     const QModelIndex current = DrawList->currentIndex();
     if (!current.isValid()) {
-        m_main.showMessage(QStringLiteral("提示：BR   请先在左边的开奖记录里点选一期。"));
+        m_session.showMessage(QStringLiteral("提示：BR   请先在左边的开奖记录里点选一期。"));
         return -1;
     }
     return m_rowEntry[size_t(current.row())];
@@ -272,8 +272,7 @@ void DrawHistory1::UseDraw_Click()
     const int entry = currentEntry();
     if (entry < 0)
         return;
-    m_main.Text0->setText(m_history.entries[size_t(entry)].draw->numbersText() + QLatin1Char(' '));
-    m_main.NowIsJi2 = 7;
+    m_session.setDrawLine(m_history.entries[size_t(entry)].draw->numbersText() + QLatin1Char(' '), 7);
     close();
 }
 
@@ -289,13 +288,13 @@ void DrawHistory1::DeleteDraw_Click()
         return;
     // Deleted from the file as it is now: draws another program added since stay, and
     // the list shows them.
-    const history::StoreResult stored = history::forgetDraw(m_main.dataFolder(), draw, m_history);
+    const history::StoreResult stored = history::forgetDraw(m_session.dataFolder(), draw, m_history);
     fillDrawList();
     clearResult();
     if (!stored.ok)
-        m_main.showMessage(QStringLiteral("错误提示：BR   开奖记录没有删除，文件无法写入：BR   ")
+        m_session.showMessage(QStringLiteral("错误提示：BR   开奖记录没有删除，文件无法写入：BR   ")
                            + stored.error + QStringLiteral("BR   ")
-                           + messages::writableFolderAdvice(m_main.dataFolder()));
+                           + messages::writableFolderAdvice(m_session.dataFolder()));
 }
 
 void DrawHistory1::CheckDraws_Click()
@@ -314,10 +313,10 @@ void DrawHistory1::CheckDraws_Click()
         announced.push_back(e.announced);
     }
     if (draws.empty()) {
-        m_main.showMessage(QStringLiteral("提示：BR   请先在左边点选要对奖的开奖号码，可选多期。"));
+        m_session.showMessage(QStringLiteral("提示：BR   请先在左边点选要对奖的开奖号码，可选多期。"));
         return;
     }
-    history::MultiDrawResult result = history::checkAgainstDraws(m_main.Text88->crlfText(), draws);
+    history::MultiDrawResult result = history::checkAgainstDraws(m_session.ticketBox().crlfText(), draws);
     ResultSummary->setPlainText(history::multiDrawSummary(result, labels, announced));
     m_resultModel->setResult(std::move(result), headers);
     sizeResultColumns();
@@ -349,20 +348,20 @@ void DrawHistory1::PrizeAmounts_Click()
     if (keyed.exec() != QDialog::Accepted)
         return;
     const history::StoreResult stored =
-        history::setAnnouncedAmounts(m_main.dataFolder(), *e.draw, keyed.amounts(), m_history);
+        history::setAnnouncedAmounts(m_session.dataFolder(), *e.draw, keyed.amounts(), m_history);
     fillDrawList();
     clearResult();
     if (!stored.ok)
-        m_main.showMessage(QStringLiteral("错误提示：BR   奖金没有保存，文件无法写入：BR   ") + stored.error
-                           + QStringLiteral("BR   ") + messages::writableFolderAdvice(m_main.dataFolder()));
+        m_session.showMessage(QStringLiteral("错误提示：BR   奖金没有保存，文件无法写入：BR   ") + stored.error
+                           + QStringLiteral("BR   ") + messages::writableFolderAdvice(m_session.dataFolder()));
 }
 
 void DrawHistory1::PasteDraws_Click()
 {
     const QString text = QGuiApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
-        m_main.showMessage(QStringLiteral("提示：BR   剪贴板里没有文字。请先在网页或文件里选中开奖号码（一期一行），"
-                                          "复制以后再点“粘贴导入”。"));
+        m_session.showMessage(QStringLiteral("提示：BR   剪贴板里没有文字。请先在网页或文件里选中开奖号码（一期一行），"
+                                             "复制以后再点“粘贴导入”。"));
         return;
     }
     importText(text);
@@ -386,8 +385,8 @@ void DrawHistory1::importFile(const QString& path)
         const QString reason = file.refused() ? file.reason
                                : file.read()  ? QStringLiteral("文字编码无法识别")
                                               : QStringLiteral("文件不存在");
-        m_main.showMessage(QStringLiteral("错误提示：BR   没有导入：") + messages::pathText(path)
-                           + QStringLiteral("：") + reason);
+        m_session.showMessage(QStringLiteral("错误提示：BR   没有导入：") + messages::pathText(path)
+                              + QStringLiteral("：") + reason);
         return;
     }
     importText(decoded->text);
@@ -396,19 +395,19 @@ void DrawHistory1::importFile(const QString& path)
 void DrawHistory1::importText(const QString& text)
 {
     const history::FolderImport imported =
-        history::importIntoFolder(m_main.dataFolder(), text, archive::currentDateTimeText());
+        history::importIntoFolder(m_session.dataFolder(), text, archive::currentDateTimeText());
     if (!imported.stored.ok) {
-        m_main.showMessage(QStringLiteral("错误提示：BR   开奖记录没有导入，文件无法写入：BR   ")
-                           + imported.stored.error + QStringLiteral("BR   ")
-                           + messages::writableFolderAdvice(m_main.dataFolder()));
+        m_session.showMessage(QStringLiteral("错误提示：BR   开奖记录没有导入，文件无法写入：BR   ")
+                              + imported.stored.error + QStringLiteral("BR   ")
+                              + messages::writableFolderAdvice(m_session.dataFolder()));
         return;
     }
-    const history::LoadResult loaded = history::loadHistory(m_main.dataFolder());
+    const history::LoadResult loaded = history::loadHistory(m_session.dataFolder());
     if (loaded.ok)
         m_history = loaded.history;
     fillDrawList();
     clearResult();
-    m_main.showMessage(QStringLiteral("提示：BR   ") + history::importReportText(imported.report));
+    m_session.showMessage(QStringLiteral("提示：BR   ") + history::importReportText(imported.report));
 }
 
 void DrawHistory1::ExportDraws_Click()
@@ -425,26 +424,26 @@ void DrawHistory1::exportTo(const QString& path)
 {
     const archive::WriteResult written = archive::writeTextFile(path, history::exportHistoryText(m_history));
     if (!written.ok) {
-        m_main.showMessage(QStringLiteral("错误提示：BR   开奖记录没有导出：BR   ") + written.error);
+        m_session.showMessage(QStringLiteral("错误提示：BR   开奖记录没有导出：BR   ") + written.error);
         return;
     }
-    m_main.showMessage(QStringLiteral("提示：BR   已导出%1期开奖号码到：BR   ").arg(m_history.drawCount())
-                       + messages::pathText(path));
+    m_session.showMessage(QStringLiteral("提示：BR   已导出%1期开奖号码到：BR   ").arg(m_history.drawCount())
+                          + messages::pathText(path));
 }
 
 namespace history {
 
-void rememberCheckedDraw(Form1& main)
+void rememberCheckedDraw(Session& session)
 {
     // A copy opened read-only has said so already when the tickets were not saved.
     if (!archive::writesAllowed())
         return;
     const StoreResult stored =
-        rememberDrawLine(main.dataFolder(), main.Text0->text(), archive::currentDateTimeText());
+        rememberDrawLine(session.dataFolder(), session.drawLine().text(), archive::currentDateTimeText());
     if (!stored.ok)
-        main.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
+        session.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
     else if (stored.dropped > 0)
-        main.showMessage(droppedDrawsMessage(stored.dropped));
+        session.showMessage(droppedDrawsMessage(stored.dropped));
 }
 
 }  // namespace history

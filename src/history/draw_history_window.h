@@ -10,7 +10,7 @@
 
 #include <vector>
 
-class Form1;
+class Session;
 class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
@@ -21,7 +21,7 @@ class ResultGridModel;
 class DrawHistory1 : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit DrawHistory1(Form1& main, QWidget* parent = nullptr);
+    explicit DrawHistory1(Session& session, QWidget* parent = nullptr);
 
     // What the user must be told about the file as it was read ("" for nothing).
     QString loadMessage() const { return m_loadMessage; }
@@ -60,7 +60,7 @@ private:
     void clearResult();
     void sizeResultColumns();
 
-    Form1& m_main;
+    Session& m_session;
     history::History m_history;
     bool m_writable = true;      // false when the file exists but could not be read
     QString m_loadMessage;
@@ -72,5 +72,5 @@ private:
 namespace history {
 // Adds the main window's draw line to the history after a check; a failed write is
 // reported to the user and changes nothing else.
-void rememberCheckedDraw(Form1& main);
+void rememberCheckedDraw(Session& session);
 }  // namespace history

@@ -1,6 +1,5 @@
 #include "tickets/prize_check.h"
 
-#include "messages/cue_literals.h"
 #include "tickets/ticket_text.h"
 
 #include <QHash>
@@ -237,11 +236,11 @@ void checkSeveralLines(const QString& ticketText, const Draw& draw, PrizeCheck& 
     if (!hasDraw)
         return;
     if (rows.isEmpty()) {
-        out.cue = cues::kNoPrize;
+        out.outcome = CheckOutcome::NoPrize;
         out.message = noPrizeMessage(out.errorFree, out.faulty);
         return;
     }
-    out.cue = cues::kPrize;
+    out.outcome = CheckOutcome::Prize;
     out.message = QStringLiteral("中奖提示：BR   恭喜，您有%1组号码中奖哟，行数分别为 ").arg(out.winning)
                   + rows
                   + QStringLiteral("BR    其中一等奖%1个，二等奖%2个，三等奖%3个，四等奖%4个，五等奖%5个，六等奖%6个，")

@@ -24,13 +24,16 @@ struct LineMark {
     std::array<quint8, 7> match{};  // per field of a winning line: a FieldMatch
 };
 
+// What a check found, for the cue the window plays before the message.
+enum class CheckOutcome { NotChecked, NoPrize, Prize };
+
 struct PrizeCheck {
     QString boxBeforeCheck;  // the box without markers, written first
     QString boxText;         // the box after the check
     bool drawCleared = false;  // the draw line had errors: clear it, nothing checked or saved
     bool save = false;
     QString saveText;        // what is saved when `save`
-    QString cue;             // cue literal played before the message, or empty
+    CheckOutcome outcome = CheckOutcome::NotChecked;
     QString message;         // shown after the cue, before the save; empty for none
     int errorFree = 0;
     int faulty = 0;

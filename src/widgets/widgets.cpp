@@ -3,7 +3,7 @@
 #include "widgets/background_document.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
-#include "widgets/line_edits.h"
+#include "tickets/line_diff.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -240,7 +240,7 @@ bool TicketBox::editChangedLines(const QString& oldWidgetText, const QString& wi
 {
     // Past a quarter of the text changed, building every line anew is the cheaper way.
     const std::optional<std::vector<lines::TextEdit>> edits =
-        lines::lineEdits(oldWidgetText, widgetText, widgetText.size() / 4);
+        lines::lineDiff(oldWidgetText, widgetText, widgetText.size() / 4);
     if (!edits)
         return false;
     m_ownEdit = true;

@@ -266,7 +266,7 @@ void reportDrawHistory(Form1& form, const TestFolder& folder)
     folder.write(QStringLiteral("draws.txt"),
                  QStringLiteral("05 08 09 15 17 25 31 2026/11/24 21:32:10\r\n"
                                 "01 07 14 25 29 31 32 2026/11/27 21:40:55\r\n"));
-    auto* window = new DrawHistory1(form, &form);
+    auto* window = new DrawHistory1(form.session(), &form);
     window->setModal(false);
     window->show();
     auto* model = qobject_cast<QStandardItemModel*>(window->DrawList->model());

@@ -32,6 +32,8 @@ QString formatError(int row, int position, const QString& line)
 class ReformatTest : public QObject {
     Q_OBJECT
 private slots:
+    void freeEditEnd_data();
+    void freeEditEnd();
     void lines_data();
     void lines();
     void textWithoutLineBreakIsOnlyTidied_data();
@@ -158,6 +160,37 @@ void ReformatTest::reformattingTwiceChangesNothing()
     QVERIFY2(twice.report.isEmpty(), qPrintable(twice.report));
     QVERIFY(!once.text.contains(CR + CR));
     QVERIFY(!once.text.startsWith(CR));
+}
+
+// Ending free editing: the marker only on a rebuilt text in the active ticket box, and
+// the counters of the text as it is left.
+void ReformatTest::freeEditEnd_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("ticketBoxActive");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("numbersInLine");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("reported");
+    const QString M = QStringLiteral("←");
+    QTest::newRow("ticket box") << A + CR + B + CR << true << A + CR + B + CR + M << 7 << 2 << false;
+    QTest::newRow("draw line active") << A + CR + B + CR << false << A + CR + B + CR << 7 << 2 << false;
+    QTest::newRow("short line dropped") << A + CR + "01 02" + CR << true << A + CR + M << 7 << 1 << true;
+    QTest::newRow("no line break") << QStringLiteral("01 05") << true << QStringLiteral("01 05 ") << 2 << 1
+                                   << false;
+    QTest::newRow("empty") << QString() << true << QString() << 0 << 0 << false;
+}
+
+void ReformatTest::freeEditEnd()
+{
+    QFETCH(QString, input);
+    QFETCH(bool, ticketBoxActive);
+    const editing::FreeEditEnd end = editing::endFreeEdit(input, ticketBoxActive);
+    QTEST(end.text, "text");
+    QTEST(int(end.numbersInLine), "numbersInLine");
+    QTEST(int(end.lines), "lines");
+    QCOMPARE(end.marker, end.text.endsWith(QStringLiteral("←")));
+    QTEST(!end.report.isEmpty(), "reported");
 }
 
 QTEST_APPLESS_MAIN(ReformatTest)

@@ -80,7 +80,7 @@ void DrawHistoryWindowTest::cleanup()
 
 DrawHistory1* DrawHistoryWindowTest::openWindow()
 {
-    auto* w = new DrawHistory1(*m_form, m_form);
+    auto* w = new DrawHistory1(m_form->session(), m_form);
     w->setModal(false);
     w->show();
     return w;

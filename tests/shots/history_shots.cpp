@@ -23,7 +23,7 @@ void shootHistoryWindows(Form1& form, ShotContext& ctx)
                "01 18 24 25 26 28 30 2026/12/1 21:35:02 2026139 2026-12-01 2=123456\r\n"
                "05 08 14 25 17 29 32 2026/12/4 21:31:47\r\n");
     file.close();
-    auto* window = new DrawHistory1(form, &form);
+    auto* window = new DrawHistory1(form.session(), &form);
     window->setModal(false);
     window->show();
     QTableView* list = window->DrawList;

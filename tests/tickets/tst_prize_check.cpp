@@ -1,5 +1,4 @@
 // The prize check: levels, the report, draw validation and the shapes it leaves behind.
-#include "messages/cue_literals.h"
 #include "tickets/prize_check.h"
 #include "tickets/ticket_text.h"
 
@@ -79,7 +78,7 @@ void PrizeCheckTest::reportOfTheExample()
              QStringLiteral("中奖提示：BR   恭喜，您有2组号码中奖哟，行数分别为 BRBR行1(5奖 100元) BR01 02 03 04 10 11 07 "
                             "BRBR行2(2奖 70万) BR01 02 03 04 05 06 08 BR    其中一等奖0个，二等奖1个，三等奖0个，"
                             "四等奖0个，五等奖1个，六等奖0个，共搜索了2个无错组，1个有错组(含空值组)。"));
-    QCOMPARE(check.cue, cues::kPrize);
+    QCOMPARE(check.outcome, CheckOutcome::Prize);
     QVERIFY(check.save);
     // The saved text is the cleaned box; the box gets one more space before each break.
     QCOMPARE(check.saveText, removeMarkers(box));
@@ -91,7 +90,7 @@ void PrizeCheckTest::noPrizeMessage()
 {
     const QString box = line("20 21 22 23 24 25 26") + "\r\n" + line("30 31 32 33 34 35 36");
     const PrizeCheck check = checkPrizes(box, kDraw);
-    QCOMPARE(check.cue, cues::kNoPrize);
+    QCOMPARE(check.outcome, CheckOutcome::NoPrize);
     QCOMPARE(check.message, QStringLiteral("对奖提示：BR   非常抱歉，您的彩票没有中奖，共搜索了2个无错组，0个有错组(含空值组)。"));
 }
 
@@ -100,7 +99,7 @@ void PrizeCheckTest::emptyDrawChecksNothingButSaves()
     const QString box = line("01 02 03 04 05 06 07") + "\r\n" + line("01 02 03 04 05 06 07");
     const PrizeCheck check = checkPrizes(box, QString());
     QVERIFY(check.message.isEmpty());
-    QVERIFY(check.cue.isEmpty());
+    QCOMPARE(check.outcome, CheckOutcome::NotChecked);
     QVERIFY(check.save);
     QVERIFY(!check.drawCleared);
     QCOMPARE(check.boxText, line("01 02 03 04 05 06 07") + " \r\n" + line("01 02 03 04 05 06 07") + " \r\n");
@@ -175,7 +174,7 @@ void PrizeCheckTest::singleLine()
     QFETCH(QString, ticket);
     QFETCH(bool, wins);
     const PrizeCheck check = checkPrizes(line(ticket) + QStringLiteral("←"), kDraw);
-    QVERIFY(check.cue.isEmpty());  // the single-line path plays no cue
+    QCOMPARE(check.outcome, CheckOutcome::NotChecked);  // the single-line path plays no cue
     QVERIFY(check.save);
     QCOMPARE(check.saveText, line(ticket));
     if (wins) {

@@ -1,5 +1,6 @@
 // The number pad's rules: presses and deletes in the ticket box and the draw line, with
 // their counters and status texts.
+#include "tickets/pad_state.h"
 #include "tickets/ticket_entry.h"
 
 #include <QTest>
@@ -22,6 +23,8 @@ private slots:
     void drawPresses();
     void drawDeletes_data();
     void drawDeletes();
+    void padLock_data();
+    void padLock();
 };
 
 // The columns a ticket step gives: the new text, the two counters and the status.
@@ -163,6 +166,28 @@ void TicketEntryTest::drawDeletes()
     QTEST(out.text, "after");
     QTEST(int(out.numbers), "countAfter");
     QTEST(out.status, "status");
+}
+
+// What the lock timer frees: one button 1..36, the whole pad after a delete, else nothing.
+void TicketEntryTest::padLock_data()
+{
+    QTest::addColumn<int>("justPress");
+    QTest::addColumn<bool>("wholePad");
+    QTest::addColumn<int>("button");
+    QTest::newRow("free") << 0 << false << 0;
+    QTest::newRow("first button") << 1 << false << 1;
+    QTest::newRow("last button") << 36 << false << 36;
+    QTest::newRow("past the pad") << 37 << false << 0;
+    QTest::newRow("negative") << -1 << false << 0;
+    QTest::newRow("whole pad") << -100 << true << 0;
+}
+
+void TicketEntryTest::padLock()
+{
+    QFETCH(int, justPress);
+    const PadLock lock = padLockOf(qint16(justPress));
+    QTEST(lock.wholePad, "wholePad");
+    QTEST(lock.button, "button");
 }
 
 QTEST_APPLESS_MAIN(TicketEntryTest)

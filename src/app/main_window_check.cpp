@@ -2,19 +2,37 @@
 #include "app/main_window.h"
 
 #include "history/draw_history_window.h"
+#include "messages/cue_literals.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
 #include "tickets/ticket_entry.h"
 #include "widgets/ticket_marks.h"
 #include "widgets/widgets.h"
 
+namespace {
+
+QString cueFor(tickets::CheckOutcome outcome)
+{
+    switch (outcome) {
+    case tickets::CheckOutcome::Prize:
+        return cues::kPrize;
+    case tickets::CheckOutcome::NoPrize:
+        return cues::kNoPrize;
+    case tickets::CheckOutcome::NotChecked:
+        break;
+    }
+    return QString();
+}
+
+}  // namespace
+
 void Form1::Command1_Click()
 {
     const tickets::PrizeCheck check = tickets::checkPrizes(Text88->crlfText(), Text0->text());
     Text88->setCrlfText(check.drawCleared ? check.boxBeforeCheck : check.boxText);
     Text88Rows->showMarks(check.marks);
-    if (!check.cue.isEmpty())
-        playCue(check.cue);
+    if (const QString cue = cueFor(check.outcome); !cue.isEmpty())
+        playCue(cue);
     showMessage(check.message);
     if (check.drawCleared) {
         // Cleared only after the message, so that the faulty draw is seen while it is read;
@@ -25,6 +43,6 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
-    history::rememberCheckedDraw(*this);
+    history::rememberCheckedDraw(m_session);
     setWindowTitle(version::plainCaption());
 }

@@ -1,4 +1,4 @@
-#include "archive/slot_preload.h"
+#include "session/slot_preload.h"
 
 #include "widgets/background_document.h"
 #include "widgets/widgets.h"

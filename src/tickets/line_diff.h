@@ -21,7 +21,7 @@ struct TextEdit {
 // two texts share by index, the part between its common start and common end; the lines
 // one text has beyond the other in one edit at the end. std::nullopt when the edits
 // would remove or insert more than `limit` characters in all.
-std::optional<std::vector<TextEdit>> lineEdits(QStringView before, QStringView after,
-                                               qsizetype limit);
+std::optional<std::vector<TextEdit>> lineDiff(QStringView before, QStringView after,
+                                              qsizetype limit);
 
 }  // namespace lines

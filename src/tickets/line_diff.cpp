@@ -1,4 +1,4 @@
-#include "widgets/line_edits.h"
+#include "tickets/line_diff.h"
 
 #include <algorithm>
 
@@ -28,8 +28,8 @@ std::optional<TextEdit> lineEdit(QStringView a, QStringView b, qsizetype positio
 
 }  // namespace
 
-std::optional<std::vector<TextEdit>> lineEdits(QStringView before, QStringView after,
-                                               qsizetype limit)
+std::optional<std::vector<TextEdit>> lineDiff(QStringView before, QStringView after,
+                                              qsizetype limit)
 {
     std::vector<TextEdit> edits;
     qsizetype changed = 0;

@@ -1,11 +1,10 @@
 // Form1's editing entries: free-edit mode, the row replace editor, the counter dialog.
 #include "app/main_window.h"
 
-#include "archive/archive_files.h"
 #include "editing/count_dialog.h"
 #include "editing/reformat.h"
 #include "editing/row_editor_window.h"
-#include "tickets/ticket_text.h"
+#include "tickets/pad_state.h"
 #include "widgets/widgets.h"
 
 #include <QAction>
@@ -22,7 +21,7 @@ void switchFreeEditOn(Form1& f)
     f.Label9->setText(QStringLiteral("数据栏可直接编辑，1行7数值 每数值后1空格"));
     // A pending pad lock must not enable a button again while the box is edited freely.
     f.Timer1->stop();
-    f.JustPress = 0;
+    f.JustPress = tickets::kPadFree;
     f.setPadEnabled(false);
     f.Command1->setEnabled(false);
     f.showMessage(QStringLiteral(
@@ -33,23 +32,19 @@ void switchFreeEditOn(Form1& f)
 
 void switchFreeEditOff(Form1& f)
 {
-    const editing::ReformatResult result = editing::reformat(f.Text88->crlfText());
-    const bool marker = result.validated && f.Input2W == 88;
-    // The counters follow the text as a load derives them, so the next number goes
-    // where the text says.
-    const archive::SlotText counted = archive::parseDataFileLines(archive::textLines(result.text));
-    f.setTickets(marker ? result.text + tickets::kMarker : result.text,
-                 counted.lastLineCount.value_or(0), counted.lineCount);
-    if (marker)
+    const editing::FreeEditEnd end =
+        editing::endFreeEdit(f.Text88->crlfText(), f.Input2W == tickets::activeBox::kTickets);
+    f.setTickets(end.text, end.numbersInLine, end.lines);
+    if (end.marker)
         f.putTicketCaretBeforeMarker();
-    if (f.Input2W != 999)
+    if (f.Input2W != tickets::activeBox::kNone)
         f.setPadEnabled(true);
     f.Command1->setEnabled(true);
     f.g34435->setChecked(false);
     f.Text88->setLocked(true);
     f.Label9->setText(QStringLiteral("彩票数据编辑功能已关闭/数据已格式化"));
-    if (!result.report.isEmpty())
-        f.showMessage(editing::reformatReportMessage(result.report));
+    if (!end.report.isEmpty())
+        f.showMessage(editing::reformatReportMessage(end.report));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "messages/sound_cues.h"
 #include "messages/version.h"
+#include "tickets/pad_state.h"
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
@@ -24,7 +25,7 @@ QString n(int v) { return QString::number(v); }
 
 void Form1::Text0_Click()
 {
-    Input2W = 0;
+    Input2W = tickets::activeBox::kDraw;
     if (!freeEditOn()) {
         setPadEnabled(true);
         Command1->setEnabled(true);
@@ -38,7 +39,7 @@ void Form1::Text0_Click()
 
 void Form1::Text88_Click()
 {
-    Input2W = 88;
+    Input2W = tickets::activeBox::kTickets;
     if (!freeEditOn()) {
         setPadEnabled(true);
         Command1->setEnabled(true);
@@ -75,8 +76,8 @@ void Form1::lockPadButton(int Index)
 {
     // At most one number button waits for the timer: a second press moves the lock.
     Timer1->stop();
-    if (JustPress >= 1 && JustPress <= tickets::kHighestNumber)
-        num1[JustPress]->setEnabled(true);
+    if (const int locked = tickets::padLockOf(JustPress).button; locked != 0)
+        num1[locked]->setEnabled(true);
     num1[Index]->setEnabled(false);
     JustPress = qint16(Index);
     Timer1->start();
@@ -86,12 +87,12 @@ void Form1::num1_Click(int Index)
 {
     lockPadButton(Index);
     Label9->setText(tickets::numberText(Index));
-    if (Input2W == 0) {
+    if (Input2W == tickets::activeBox::kDraw) {
         Text0->setFocus();
         const tickets::DrawEntry entry = tickets::pressIntoDraw(Text0->text(), NowIsJi2, Index);
         setDraw(entry);
         Text0->setCursorPosition(Text0->text().size());
-    } else if (Input2W == 88) {
+    } else if (Input2W == tickets::activeBox::kTickets) {
         Text88->setFocus();
         const tickets::TicketEntry entry = tickets::pressIntoTickets(
             tickets::removeMarkers(Text88->crlfText()), NowIsJi, AllList, Index);
@@ -106,15 +107,15 @@ void Form1::Command5_Click()
     Text88->setFocus();
     // The whole pad waits for the timer.
     Timer1->stop();
-    JustPress = -100;
+    JustPress = tickets::kWholePad;
     setPadEnabled(false);
     Timer1->start();
 
-    if (Input2W == 0) {
+    if (Input2W == tickets::activeBox::kDraw) {
         const tickets::DrawEntry entry = tickets::deleteFromDraw(Text0->text(), NowIsJi2);
         setDraw(entry);
         Text0->setCursorPosition(std::max<int>(0, Text0->text().size() - 1));
-    } else if (Input2W == 88) {
+    } else if (Input2W == tickets::activeBox::kTickets) {
         const tickets::TicketEntry entry =
             tickets::deleteFromTickets(Text88->crlfText(), NowIsJi, AllList);
         setTickets(entry.text, entry.numbersInLine, entry.lines);

@@ -1,6 +1,6 @@
 // Line-by-line edits of a large text: applied in order they give the new text, and they
 // give up where a full replacement is cheaper.
-#include "widgets/line_edits.h"
+#include "tickets/line_diff.h"
 
 #include <QTest>
 
@@ -34,7 +34,7 @@ void LineEditsTest::editsGiveTheNewText()
     QFETCH(QString, after);
     QFETCH(int, limit);
     QFETCH(int, edits);
-    const auto found = lines::lineEdits(before, after, limit);
+    const auto found = lines::lineDiff(before, after, limit);
     QCOMPARE(found ? int(found->size()) : -1, edits);
     if (!found)
         return;
@@ -49,4 +49,4 @@ void LineEditsTest::editsGiveTheNewText()
 }
 
 QTEST_MAIN(LineEditsTest)
-#include "tst_line_edits.moc"
+#include "tst_line_diff.moc"

@@ -8,7 +8,7 @@
 
 void Form1::drawHistory_Click()
 {
-    QPointer<DrawHistory1> window = new DrawHistory1(*this, this);
+    QPointer<DrawHistory1> window = new DrawHistory1(m_session, this);
     if (!window->loadMessage().isEmpty())
         showMessage(window->loadMessage());
     window->exec();
