@@ -1,9 +1,7 @@
 // Start-up on a slot, the exit guard and saving through the main window.
 #include "app/main_window.h"
 #include "archive/date_time_text.h"
-#include "messages/cue_literals.h"
 #include "messages/message_window.h"
-#include "messages/version.h"
 #include "support/test_support.h"
 #include "widgets/widgets.h"
 
@@ -48,7 +46,7 @@ void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
     QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n08 09 ←"));
     QCOMPARE(form.Text88->textCursor().position(), form.Text88->toPlainText().size() - 1);
     QCOMPARE(form.Label11->text(), QStringLiteral("(数据时间:2026/12/1 8:00:00)"));
-    QCOMPARE(form.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器 v") + version::text());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Orvane彩票36选7对奖器 v" LOTTO_VERSION_TEXT));
     QCOMPARE(form.Label9->text(), QStringLiteral("请用下面按钮输入号码"));
     QCOMPARE(int(form.AllList), 2);
     QCOMPARE(int(form.NowIsJi), 2);
@@ -60,7 +58,7 @@ void MainWindowTest::startUpShowsSlotZeroWithTheMarker()
     for (int i = 1; i <= 36; ++i)
         QVERIFY(!form.num1[i]->isEnabled());
     QVERIFY(!form.Command5->isEnabled());
-    QCOMPARE(m_app->cues.played, QStringList{cues::kWelcome});
+    QCOMPARE(m_app->cues.played, QStringList{QStringLiteral("\\sound\\欢迎使用彩票对奖器.mp3")});
     // The controls carry their names for anyone driving the window.
     for (const char* name : {"Text0", "Text88", "Label9", "Label11", "num1(36)", "Command5",
                              "Command1", "Command13", "Frame1"})
@@ -113,7 +111,7 @@ void MainWindowTest::closingWithChangesAsks()
     QCOMPARE(modals.seen[0].title, QStringLiteral("彩票未保存"));
     QCOMPARE(modals.seen[0].text,
              QStringLiteral("系统提示：当前彩票号码没有保存，当前档为“存档0%1”，您真的要强制退出吗？").arg(slot));
-    QCOMPARE(m_app->cues.played.last(), cues::kUnsaved);
+    QCOMPARE(m_app->cues.played.last(), QStringLiteral("\\sound\\彩票号未保存.mp3"));
     if (!yes) {
         QVERIFY(form.isVisible());
         QCOMPARE(form.Text88->crlfText(), before);

@@ -2,9 +2,7 @@
 // update check's caption, and the rules text read at every click.
 #include "app/main_window.h"
 #include "messages/link_opener.h"
-#include "messages/links.h"
 #include "messages/message_window.h"
-#include "messages/version.h"
 #include "support/test_support.h"
 
 #include <QPushButton>
@@ -30,10 +28,10 @@ void use(Form1& form, const QString& name)
         trigger(&form, name);
 }
 
-QString feedback(links::Feedback kind)
-{
-    return links::feedbackAddress(links::feedbackText(kind, version::text()));
-}
+// The version as the build's project names it.
+const QString kVersion = QStringLiteral(LOTTO_VERSION_TEXT);
+const QString kProgram = QStringLiteral("Orvane彩票36选7对奖器v") + kVersion + QStringLiteral("………………");
+const QString kFeedbackForm = QStringLiteral("http://www.orvane.com/first02.asp?content=");
 
 }  // namespace
 
@@ -51,15 +49,27 @@ void HelpMenuTest::linkEntries_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("caption");
-    const QString start = QStringLiteral("Orvane彩票36选7对奖器 v") + version::text();
-    QTest::newRow("查询") << "Command6" << links::drawHistoryAddress() << start;
-    QTest::newRow("彩票官网") << "guan23424" << links::drawHistoryAddress() << start;
-    QTest::newRow("作者主页") << "home9879" << links::makerSiteAddress() << start;
-    QTest::newRow("我中奖了") << "d34fd" << feedback(links::Feedback::PrizeWon) << start;
-    QTest::newRow("意见建议") << "jianyiw3432" << feedback(links::Feedback::Suggestion) << start;
-    QTest::newRow("我要订制") << "ding234" << feedback(links::Feedback::CustomOrder) << start;
-    QTest::newRow("检查更新") << "newver345" << links::kMakerHost + "/showpluspic.asp?id=43&softver=" + version::text()
-                          << QStringLiteral("Orvane彩票36选7对奖器") + version::text();
+    const QString start = QStringLiteral("Orvane彩票36选7对奖器 v") + kVersion;
+    const QString history =
+        QStringLiteral("http://www.nanyue-lottery.cn/Lottery/ComputerLottery/c736_history.html");
+    QTest::newRow("查询") << "Command6" << history << start;
+    QTest::newRow("彩票官网") << "guan23424" << history << start;
+    QTest::newRow("作者主页") << "home9879" << "http://www.orvane.com" << start;
+    QTest::newRow("我中奖了") << "d34fd"
+        << kFeedbackForm + "我彩票中奖了，用的程序名称为：" + kProgram
+               + "（方便的话请告诉我您中了几等奖，哪一期，可以的话留下QQ号或者邮箱，"
+                 "我中不了奖，听听中奖的人的高兴也好，呵呵呵）&m=#3"
+        << start;
+    QTest::newRow("意见建议") << "jianyiw3432"
+        << kFeedbackForm + "就插件程序ID为43的说两句，程序名称为：" + kProgram
+               + "我有建议或者意见，先说我的联系方式：&m=#3"
+        << start;
+    QTest::newRow("我要订制") << "ding234"
+        << kFeedbackForm + "我正在用" + kProgram + "我想订制一个自用小软件，先说我的联系方式是：&m=#3"
+        << start;
+    QTest::newRow("检查更新") << "newver345"
+        << "http://www.orvane.com/showpluspic.asp?id=43&softver=" + kVersion
+        << QStringLiteral("Orvane彩票36选7对奖器") + kVersion;
 }
 
 void HelpMenuTest::linkEntries()
