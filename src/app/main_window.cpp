@@ -245,6 +245,7 @@ void Form1::buildMenus()
     g34435->setChecked(false);
     t34534 = makeAction(QStringLiteral("t34534"), QStringLiteral("修正行数/第X个数值"), this);
     drawHistory = makeAction(QStringLiteral("drawHistory"), QStringLiteral("开奖记录/多期对奖"), this);
+    trendChart = makeAction(QStringLiteral("trendChart"), QStringLiteral("号码走势图"), this);
     guan23424 = makeAction(QStringLiteral("guan23424"), QStringLiteral("彩票官网"), this);
     h2p09w34 = makeAction(QStringLiteral("h2p09w34"), QStringLiteral("36选7玩法"), this);
     h2w3434w = makeAction(QStringLiteral("h2w3434w"), QStringLiteral("如何算中奖"), this);
@@ -260,7 +261,7 @@ void Form1::buildMenus()
     auto separator = [H3453] { H3453->addAction(QStringLiteral("————"))->setEnabled(false); };
     H3453->addAction(editX);
     separator();
-    H3453->addActions({g34435, t34534, drawHistory});
+    H3453->addActions({g34435, t34534, drawHistory, trendChart});
     separator();
     H3453->addActions({guan23424, h2p09w34, h2w3434w, d34fd});
     separator();
@@ -305,6 +306,7 @@ void Form1::connectHandlers()
     connect(g34435, &QAction::triggered, this, &Form1::g34435_Click);
     connect(t34534, &QAction::triggered, this, &Form1::t34534_Click);
     connect(drawHistory, &QAction::triggered, this, &Form1::drawHistory_Click);
+    connect(trendChart, &QAction::triggered, this, &Form1::trendChart_Click);
     connect(guan23424, &QAction::triggered, this, &Form1::guan23424_Click);
     connect(h2p09w34, &QAction::triggered, this, &Form1::h2p09w34_Click);
     connect(h2w3434w, &QAction::triggered, this, &Form1::h2w3434w_Click);

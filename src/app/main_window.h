@@ -104,6 +104,7 @@ public:
     QAction* g34435 = nullptr;
     QAction* t34534 = nullptr;
     QAction* drawHistory = nullptr;
+    QAction* trendChart = nullptr;
     QAction* guan23424 = nullptr;
     QAction* h2p09w34 = nullptr;
     QAction* h2w3434w = nullptr;
@@ -171,6 +172,7 @@ public:
     void t34534_Click();
     void Command13_Click();     // main_window_print.cpp
     void drawHistory_Click();   // main_window_history.cpp
+    void trendChart_Click();    // main_window_history.cpp
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -53,6 +53,7 @@ private slots:
     void deleteDrawAsks();
     void pastedDrawsAreListedExportedAndFoundByACheck();
     void keyedPrizeAmountsAreStoredAndCounted();
+    void trendChartShowsTheHistory();
 
 private:
     // The window shown without modality, so that the watcher answers only what it shows.
@@ -241,6 +242,22 @@ void DrawHistoryWindowTest::keyedPrizeAmountsAreStoredAndCounted()
     w->CheckDraws->click();
     QVERIFY2(w->ResultSummary->toPlainText().contains(QStringLiteral("投注4元，本期中奖：12100元。")),
              qPrintable(w->ResultSummary->toPlainText()));
+}
+
+void DrawHistoryWindowTest::trendChartShowsTheHistory()
+{
+    m_app->folder.write(QStringLiteral("draws.txt"),
+                        kHistory + QStringLiteral("11 12 13 14 15 16 17 2026/12/8 20:00:00 2026141\r\n"));
+    const QList<QAction*> entries = m_form->findChild<QMenu*>(QStringLiteral("H3453"))->actions();
+    QCOMPARE(entries.indexOf(m_form->trendChart), entries.indexOf(m_form->drawHistory) + 1);
+    QStringList labels;
+    m_watcher->onNext([&](QWidget* w) {
+        QCOMPARE(w->objectName(), QStringLiteral("TrendChart1"));
+        labels = column(qobject_cast<QTableView*>(child(w, QStringLiteral("TrendTable")))->model(), 0).mid(0, 3);
+        w->close();
+    });
+    trigger(m_form, QStringLiteral("trendChart"));
+    QCOMPARE(labels, (QStringList{"2026/12/1", "2026/12/4", "2026141"}));
 }
 
 QTEST_MAIN(DrawHistoryWindowTest)
