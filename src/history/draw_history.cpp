@@ -137,8 +137,8 @@ bool readLabels(QStringView text, Entry& entry)
         if (field == 0 && isIssueText(token)) {
             entry.issue = token.toString();
             field = 1;
-        } else if (field <= 1 && drawDateOf(token).isValid()) {
-            entry.drawDate = drawDateOf(token);
+        } else if (const QDate date = field <= 1 ? drawDateOf(token) : QDate(); date.isValid()) {
+            entry.drawDate = date;
             field = 2;
         } else if (readAmount(token, lastLevel, entry)) {
             lastLevel = token[0].unicode() - '0';

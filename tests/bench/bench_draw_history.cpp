@@ -1,6 +1,7 @@
 // Speed of the multi-draw check, as a ratio measured in one run:
 //  (f) 32,767 lines against 100 draws ÷ one plain pass over the text (goal ≤ 20).
 // A plain pass counts the CR LF of the text: the least any reader of it can do.
+#include "bench_support.h"
 #include "history/multi_draw_check.h"
 #include "tickets/ticket_text.h"
 
@@ -48,20 +49,6 @@ std::vector<history::Draw> randomDraws(int count, QRandomGenerator& random)
     return draws;
 }
 
-// The fastest of `runs` calls, in nanoseconds: on a shared machine the fastest run is the
-// one least disturbed by other work.
-double fastestNs(int runs, const std::function<void()>& work)
-{
-    qint64 fastest = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        fastest = std::min(fastest, t.nsecsElapsed());
-    }
-    return double(fastest);
-}
-
 }  // namespace
 
 int main()
@@ -70,8 +57,8 @@ int main()
     const QString full = ticketText(32767, random);
     const std::vector<history::Draw> draws = randomDraws(100, random);
     volatile qsizetype sink = 0;
-    const double plainPass = fastestNs(51, [&] { sink = full.count(tickets::kCrLf); });
-    const double check = fastestNs(11, [&] {
+    const double plainPass = bench::fastestNs(51, [&] { sink = full.count(tickets::kCrLf); });
+    const double check = bench::fastestNs(11, [&] {
         sink = qsizetype(history::checkAgainstDraws(full, draws).rows.size());
     });
     const double ratio = check / plainPass;
