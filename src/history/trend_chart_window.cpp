@@ -244,8 +244,8 @@ void shapeChartView(QTableView* view, QAbstractItemModel* model, QStyledItemDele
     view->horizontalHeader()->setHighlightSections(false);
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    // A finger drags the chart; so does the mouse, as on a touch screen.
-    QScroller::grabGesture(view->viewport(), QScroller::TouchGesture);
+    // A finger or the mouse drags the chart. One target keeps one gesture (a second grab
+    // replaces the first), and a touch reaches it as a synthesised left button.
     QScroller::grabGesture(view->viewport(), QScroller::LeftMouseButtonGesture);
 }
 
