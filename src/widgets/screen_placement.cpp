@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QWidget>
 #include <QWindow>
+#include <cmath>
 #include <optional>
 
 namespace screens {
@@ -32,16 +33,25 @@ bool isFramed(const QWidget* window)
     return window->frameGeometry() != window->geometry();
 }
 
+// At a fractional scale the frame and the window are rounded to whole pixels on their
+// own, in logical pixels, so a window sized to fit exactly can reach one device pixel
+// past the screen's edge. Two logical pixels on the right and at the bottom absorb that.
+QMargins roundingSlack(const QWidget* window)
+{
+    const qreal ratio = window->devicePixelRatioF();
+    return ratio == std::floor(ratio) ? QMargins() : QMargins(0, 0, 2, 2);
+}
+
 // The caption and border around the window: known once it has been framed, guessed before.
 QMargins frameMargins(const QWidget* window)
 {
     if (!isFramed(window))
-        return g_lastFrame.value_or(kFrameAllowance);
+        return g_lastFrame.value_or(kFrameAllowance) + roundingSlack(window);
     const QRect frame = window->frameGeometry();
     const QRect inner = window->geometry();
     g_lastFrame = QMargins(inner.left() - frame.left(), inner.top() - frame.top(),
                            frame.right() - inner.right(), frame.bottom() - inner.bottom());
-    return *g_lastFrame;
+    return *g_lastFrame + roundingSlack(window);
 }
 
 // Puts the window's frame, caption and border included, at `topLeft`.
@@ -86,7 +96,7 @@ protected:
         case QEvent::Resize:
             if (m_unframed.contains(widget) && isFramed(widget)) {
                 m_unframed.remove(widget);
-                if (!availableArea(widget).contains(widget->frameGeometry()))
+                if (!availableArea(widget).contains(widget->frameGeometry() + roundingSlack(widget)))
                     placeInside(widget);
             }
             break;
