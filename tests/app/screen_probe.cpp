@@ -13,15 +13,19 @@
 // window into FOLDER (NAME.png). Any other argument names a PNG file for a picture of the
 // main window.
 #include "app/main_window.h"
+#include "app/session_ticket_feed.h"
+#include "bench/bench_support.h"
 #include "archive/archive_window.h"
 #include "editing/count_dialog.h"
 #include "editing/row_editor_window.h"
 #include "generator/generator_window.h"
 #include "history/draw_history_window.h"
+#include "history/trend_chart_window.h"
 #include "messages/message_window.h"
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"
 #include "support/test_support.h"
+#include "tickets/multi_ticket_window.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_chinese.h"
 #include "widgets/screen_placement.h"
@@ -30,6 +34,8 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QPointer>
+#include <QRandomGenerator>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -276,6 +282,29 @@ void reportDrawHistory(Form1& form, const TestFolder& folder)
     window->close();
 }
 
+void reportTrendChart(Form1& form)
+{
+    QRandomGenerator random(36);
+    std::vector<history::ChartDraw> draws;
+    for (const history::Draw& d : bench::randomDraws(40, random))
+        draws.push_back({QString::number(2026001 + int(draws.size())), d});
+    auto* window = new TrendChart1(std::move(draws), &form);
+    window->setModal(false);
+    window->show();
+    visit(window, QStringLiteral("TrendChart1"));
+    window->close();
+}
+
+void reportMultiTicket(Form1& form)
+{
+    SessionTicketFeed feed(form.session());
+    QPointer<MultiTicket1> window = new MultiTicket1(feed, &form);
+    window->setModal(false);
+    window->show();
+    visit(window, QStringLiteral("MultiTicket1"));
+    delete window;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -321,6 +350,8 @@ int main(int argc, char* argv[])
     reportShown(&form.rowEditorWindow(), QStringLiteral("editX1"));
     reportShown(&form.countDialog(), QStringLiteral("editLV"));
     reportDrawHistory(form, started.folder);
+    reportTrendChart(form);
+    reportMultiTicket(form);
 
     // One more number than the slot holds: the exit asks first.
     const QString saved = form.Text88->crlfText();

@@ -197,7 +197,7 @@ void WindowFramesTest::everyFrameOnTheScreen()
     }
     said += probe.output();  // what it said last, or why it stopped
     const QStringList expected = {"Form1", "ShowText1", "Load2", "AutoCode1", "editX1", "editLV",
-                                  "DrawHistory1", "ExitGuard", "PrintDocument", "PrintPreview",
+                                  "DrawHistory1", "TrendChart1", "MultiTicket1", "ExitGuard", "PrintDocument", "PrintPreview",
                                   "PrintDialog", "FileDialog"};
     for (const QString& name : expected)
         QVERIFY2(ids.count(name), qPrintable(name + QStringLiteral(" was not shown; the probe said: ") + said));
