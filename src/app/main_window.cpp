@@ -142,6 +142,12 @@ void Form1::buildControls()
     Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("检查中奖  保存数据"),
                           fonts::font(fonts::kSong, 15.75, true), central);
     Command1->setMinimumHeight(fonts::px(64));
+    // Shown after a check until the box or the draw line changes.
+    PrizeMoney = makeLabel(QStringLiteral("PrizeMoney"), QString(), fonts::font(fonts::kHei, 18, true),
+                           central);
+    setTextColor(PrizeMoney, QColor(0, 0, 160));
+    PrizeMoney->setWordWrap(true);
+    PrizeMoney->hide();
 
     Frame1 = new QFrame(central);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -207,6 +213,7 @@ void Form1::buildControls()
     sideButtons->setRowStretch(2, 1);
     ticketRow->addLayout(sideButtons);
     root->addLayout(ticketRow, 1);
+    root->addWidget(PrizeMoney);
 
     auto* actionRow = new QHBoxLayout;
     actionRow->addWidget(Command12, 2);
@@ -246,6 +253,7 @@ void Form1::buildMenus()
     t34534 = makeAction(QStringLiteral("t34534"), QStringLiteral("修正行数/第X个数值"), this);
     drawHistory = makeAction(QStringLiteral("drawHistory"), QStringLiteral("开奖记录/多期对奖"), this);
     trendChart = makeAction(QStringLiteral("trendChart"), QStringLiteral("号码走势图"), this);
+    multiTicket = makeAction(QStringLiteral("multiTicket"), QStringLiteral("复式/胆拖展开"), this);
     guan23424 = makeAction(QStringLiteral("guan23424"), QStringLiteral("彩票官网"), this);
     h2p09w34 = makeAction(QStringLiteral("h2p09w34"), QStringLiteral("36选7玩法"), this);
     h2w3434w = makeAction(QStringLiteral("h2w3434w"), QStringLiteral("如何算中奖"), this);
@@ -261,7 +269,7 @@ void Form1::buildMenus()
     auto separator = [H3453] { H3453->addAction(QStringLiteral("————"))->setEnabled(false); };
     H3453->addAction(editX);
     separator();
-    H3453->addActions({g34435, t34534, drawHistory, trendChart});
+    H3453->addActions({g34435, t34534, drawHistory, trendChart, multiTicket});
     separator();
     H3453->addActions({guan23424, h2p09w34, h2w3434w, d34fd});
     separator();
@@ -285,6 +293,7 @@ void Form1::connectHandlers()
     connect(Text88, &TicketBox::doubleClicked, this, &Form1::Text88_Click);
     connect(Text88, &TicketBox::keyDown, this, &Form1::Text88_KeyDown);
     connect(Text0, &QLineEdit::textChanged, Text88Rows, &TicketMarks::clearMarks);
+    connect(Text88Rows, &TicketMarks::checkCleared, PrizeMoney, &QWidget::hide);
     for (int i = 1; i <= 36; ++i)
         connect(num1[i], &QPushButton::clicked, this, [this, i] { num1_Click(i); });
     connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
@@ -307,6 +316,7 @@ void Form1::connectHandlers()
     connect(t34534, &QAction::triggered, this, &Form1::t34534_Click);
     connect(drawHistory, &QAction::triggered, this, &Form1::drawHistory_Click);
     connect(trendChart, &QAction::triggered, this, &Form1::trendChart_Click);
+    connect(multiTicket, &QAction::triggered, this, &Form1::multiTicket_Click);
     connect(guan23424, &QAction::triggered, this, &Form1::guan23424_Click);
     connect(h2p09w34, &QAction::triggered, this, &Form1::h2p09w34_Click);
     connect(h2w3434w, &QAction::triggered, this, &Form1::h2w3434w_Click);

@@ -91,6 +91,7 @@ public:
     QPushButton* Command8 = nullptr;
     QPushButton* Command12 = nullptr;
     QPushButton* Command1 = nullptr;
+    QLabel* PrizeMoney = nullptr;  // what the box's lines won with the draw just checked
     QFrame* Frame1 = nullptr;
     QLabel* Label9 = nullptr;
     std::array<QPushButton*, 37> num1{};  // elements 1..36
@@ -105,6 +106,7 @@ public:
     QAction* t34534 = nullptr;
     QAction* drawHistory = nullptr;
     QAction* trendChart = nullptr;
+    QAction* multiTicket = nullptr;
     QAction* guan23424 = nullptr;
     QAction* h2p09w34 = nullptr;
     QAction* h2w3434w = nullptr;
@@ -173,6 +175,7 @@ public:
     void Command13_Click();     // main_window_print.cpp
     void drawHistory_Click();   // main_window_history.cpp
     void trendChart_Click();    // main_window_history.cpp
+    void multiTicket_Click();   // main_window_multi_ticket.cpp
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -190,6 +193,8 @@ private:
     void lockPadButton(int Index);
     // Puts a draw-line step into the draw line, its counter and the status line.
     void setDraw(const tickets::DrawEntry& entry);
+    // Shows what a check's winning lines are worth with the draw's announced amounts.
+    void showPrizeMoney(const QString& text);
     QPointer<Load2> m_load2;
     QPointer<AutoCode1> m_autoCode1;
     QPointer<editX1> m_editX1;

@@ -5,6 +5,7 @@
 #include "messages/cue_literals.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
+#include "tickets/prize_money.h"
 #include "tickets/ticket_entry.h"
 #include "widgets/ticket_marks.h"
 #include "widgets/widgets.h"
@@ -43,6 +44,14 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
-    history::rememberCheckedDraw(m_session);
+    const tickets::FloatingAmounts announced = history::rememberCheckedDraw(m_session);
+    if (check.compared)
+        showPrizeMoney(tickets::prizeMoneyText(tickets::prizeMoney(tickets::wonLevels(check), announced)));
     setWindowTitle(version::plainCaption());
+}
+
+void Form1::showPrizeMoney(const QString& text)
+{
+    PrizeMoney->setText(text);
+    PrizeMoney->show();
 }

@@ -180,7 +180,7 @@ QString historyPath(const QString& folder)
 
 StoreResult failedToRead(const LoadResult& loaded)
 {
-    return {false, loaded.error, 0};
+    return {false, loaded.error, 0, {}};
 }
 
 }  // namespace
@@ -271,6 +271,14 @@ bool History::holds(const Draw& draw) const
     const quint64 key = draw.key();
     return std::any_of(entries.begin(), entries.end(),
                        [key](const Entry& e) { return e.draw && e.draw->key() == key; });
+}
+
+tickets::FloatingAmounts History::announcedFor(const Draw& draw) const
+{
+    const quint64 key = draw.key();
+    const auto found = std::find_if(entries.begin(), entries.end(),
+                                    [key](const Entry& e) { return e.draw && e.draw->key() == key; });
+    return found != entries.end() ? found->announced : tickets::FloatingAmounts{};
 }
 
 QStringList History::unreadableLines() const
@@ -394,7 +402,7 @@ StoreResult storeHistory(const QString& folder, const History& history)
 {
     const archive::WriteResult result =
         archive::writeTextFile(historyPath(folder), historyText(history), history.encoding);
-    return {result.ok, result.error, 0};
+    return {result.ok, result.error, 0, {}};
 }
 
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, const QString& dateTime)
@@ -406,8 +414,11 @@ StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, con
     if (!loaded.ok)
         return failedToRead(loaded);
     const Remembered remembered = remember(loaded.history, *draw, dateTime);
-    if (!remembered.added)
-        return {};
+    if (!remembered.added) {
+        StoreResult held;
+        held.announced = loaded.history.announcedFor(*draw);
+        return held;
+    }
     StoreResult stored = storeHistory(folder, loaded.history);
     if (stored.ok)
         stored.dropped = remembered.dropped;

@@ -63,6 +63,8 @@ struct History {
     std::vector<int> drawsNewestFirst() const;
     int drawCount() const;
     bool holds(const Draw& draw) const;
+    // The announced floating amounts stored with the draw; none when it is not held.
+    tickets::FloatingAmounts announcedFor(const Draw& draw) const;
     // The 1-based file line numbers and texts of the unreadable lines.
     QStringList unreadableLines() const;
 };
@@ -107,12 +109,13 @@ struct StoreResult {
     bool ok = true;
     QString error;    // for the user, naming the file
     int dropped = 0;  // draws dropped to keep kMaxDraws
+    tickets::FloatingAmounts announced;  // rememberDrawLine: the amounts stored with the draw
 };
 StoreResult storeHistory(const QString& folder, const History& history);
 
 // Remembers a checked draw line in the folder's history: nothing happens when the line
-// holds no complete draw or the history holds the draw already. A failure is returned,
-// never thrown, and leaves the file as it was.
+// holds no complete draw or the history holds the draw already (its announced amounts
+// are returned then). A failure is returned, never thrown, and leaves the file as it was.
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine,
                              const QString& dateTime);
 

@@ -155,7 +155,7 @@ void MultiTicket1::ExpandLines_Click()
                          .arg(expansion.lines),
                      false))
         return;
-    m_box.appendLines(expansion.text);
+    m_box.appendLines(expansion.text, expansion.lines);
     close();
 }
 

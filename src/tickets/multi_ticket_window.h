@@ -18,9 +18,9 @@ public:
     virtual int completeLines() const = 0;
     // The numbers keyed on the last line when it is incomplete, else 0.
     virtual int numbersOnIncompleteLine() const = 0;
-    // Puts the lines (CR LF between them) after the box's complete lines, dropping an
-    // incomplete last line, through the one way the box is filled.
-    virtual void appendLines(const QString& lines) = 0;
+    // Puts the `count` lines (CR LF between them) after the box's complete lines,
+    // dropping an incomplete last line, through the one way the box is filled.
+    virtual void appendLines(const QString& lines, qint64 count) = 0;
     virtual void showMessage(const QString& text) = 0;
 };
 

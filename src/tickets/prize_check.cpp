@@ -235,6 +235,7 @@ void checkSeveralLines(const QString& ticketText, const Draw& draw, PrizeCheck& 
     out.boxText = box;
     if (!hasDraw)
         return;
+    out.compared = out.errorFree > 0;
     if (rows.isEmpty()) {
         out.outcome = CheckOutcome::NoPrize;
         out.message = noPrizeMessage(out.errorFree, out.faulty);
@@ -264,6 +265,7 @@ void checkOneLine(const QString& ticketText, const Draw& draw, PrizeCheck& out)
     out.errorFree = 1;
     if (!draw.present)
         return;
+    out.compared = true;
     LineMark mark;
     const int level = lineLevel(fields, draw, mark.match);
     if (level == 0) {
@@ -317,6 +319,15 @@ PrizeCheck checkPrizes(const QString& ticketBox, const QString& drawLine)
     out.save = !ticketText.isEmpty();
     out.saveText = ticketText;
     return out;
+}
+
+LevelCounts wonLevels(const PrizeCheck& check)
+{
+    LevelCounts won{};
+    for (const LineMark& mark : check.marks)
+        if (mark.level >= 1 && mark.level <= 6)
+            ++won[mark.level];
+    return won;
 }
 
 }  // namespace tickets

@@ -2,6 +2,8 @@
 // shapes of the box and of the saved text after the check.
 #pragma once
 
+#include "tickets/prize_money.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -35,6 +37,7 @@ struct PrizeCheck {
     QString saveText;        // what is saved when `save`
     CheckOutcome outcome = CheckOutcome::NotChecked;
     QString message;         // shown after the cue, before the save; empty for none
+    bool compared = false;   // complete lines were compared with a draw: the money is known
     int errorFree = 0;
     int faulty = 0;
     int winning = 0;
@@ -45,5 +48,9 @@ struct PrizeCheck {
 
 // Runs the check on the ticket box text (markers allowed) and the draw line.
 PrizeCheck checkPrizes(const QString& ticketBox, const QString& drawLine);
+
+// The lines the check found at each prize level (a repeated line wins again: it is a
+// ticket of its own).
+LevelCounts wonLevels(const PrizeCheck& check);
 
 }  // namespace tickets

@@ -112,6 +112,24 @@ TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 
     return out;
 }
 
+TicketEntry appendCompleteLines(const QString& text, qint16 numbersInLine, qint16 lines,
+                                const QString& completeLines, int added)
+{
+    QString body = withOpenLastLine(text);
+    qint16 kept = lines;
+    if (numbersInLine >= 1 && numbersInLine < kNumbersPerLine) {
+        const qsizetype lastBreak = body.lastIndexOf(kCrLf);
+        body.truncate(lastBreak < 0 ? 0 : lastBreak);
+        kept = minusOne(kept);
+    }
+    body = withOpenLastLine(body);
+    if (!body.isEmpty())
+        body += kCrLf;
+    const qint16 total = clampToInt16(qint64(std::max<qint16>(kept, 0)) + added);
+    return {body + completeLines, qint16(added > 0 || total > 0 ? kNumbersPerLine : 0), total,
+            QStringLiteral("已展开%1注到彩票栏，共%2行 ..").arg(added).arg(total)};
+}
+
 DrawEntry pressIntoDraw(const QString& text, qint16 numbers, int number)
 {
     const QString nn = numberText(number);

@@ -34,6 +34,12 @@ TicketEntry pressIntoTickets(const QString& text, qint16 numbersInLine, qint16 l
 // line ends a check, a generation or a reformat leave, no marker at all).
 TicketEntry deleteFromTickets(const QString& text, qint16 numbersInLine, qint16 lines);
 
+// Complete lines (`added` of them, CR LF between them, none at the end) put after the
+// box's complete lines: an incomplete last line (1 to 6 numbers) is dropped, markers and
+// prize marks go, and the last line is complete afterwards.
+TicketEntry appendCompleteLines(const QString& text, qint16 numbersInLine, qint16 lines,
+                                const QString& completeLines, int added);
+
 // Number `number` pressed into the draw line; the eighth number starts a new draw.
 DrawEntry pressIntoDraw(const QString& text, qint16 numbers, int number);
 

@@ -85,7 +85,7 @@ void TicketMarks::watchDocument()
 {
     connect(m_box->document(), &QTextDocument::contentsChange, this,
             [this](int position, int removed, int added) {
-                if (!m_marks.empty() && !isMarkerAdded(position, removed, added))
+                if (m_checkShown && !isMarkerAdded(position, removed, added))
                     clearMarks();
             });
 }
@@ -119,10 +119,10 @@ QString TicketMarks::markCaption(const tickets::LineMark& mark)
 
 void TicketMarks::showMarks(std::vector<tickets::LineMark> marks)
 {
-    if (marks.empty()) {
-        clearMarks();
+    clearMarks();
+    m_checkShown = true;
+    if (marks.empty())
         return;
-    }
     m_marks = std::move(marks);
     // Room for the widest caption, found without measuring every one of them.
     bool anyLevel = false;
@@ -158,6 +158,10 @@ void TicketMarks::showMarks(std::vector<tickets::LineMark> marks)
 
 void TicketMarks::clearMarks()
 {
+    const bool wasShown = m_checkShown;
+    m_checkShown = false;
+    if (wasShown)
+        emit checkCleared();
     m_marks.clear();
     m_captionWidth = 0;
     m_selectedFirst = m_selectedEnd = 0;

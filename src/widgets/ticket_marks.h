@@ -26,8 +26,8 @@ public:
     // Becomes the left margin of `box`.
     explicit TicketMarks(TicketBox* box);
 
-    // Shows the marks of a check just applied to the box and scrolls the first winning
-    // line into view.
+    // Shows the marks of a check just applied to the box (none when nothing won) and
+    // scrolls the first winning line into view.
     void showMarks(std::vector<tickets::LineMark> marks);
     void clearMarks();
 
@@ -35,6 +35,10 @@ public:
     static QColor levelColour(int level);
     // What the margin says beside a marked line: "2等", "同3行" or "2等 同3行".
     static QString markCaption(const tickets::LineMark& mark);
+
+signals:
+    // What a check showed is gone: the box or the draw line changed after it.
+    void checkCleared();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +61,7 @@ private:
 
     TicketBox* m_box;
     std::vector<tickets::LineMark> m_marks;  // by row
+    bool m_checkShown = false;               // a check's result is shown, marks or none
     int m_captionWidth = 0;                  // room for the widest caption, 0 without marks
     // Rows whose marks are extra selections now. Only the rows around the visible part
     // get them, so that painting costs the same with ten marked lines and with 30,000.

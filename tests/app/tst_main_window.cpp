@@ -3,6 +3,7 @@
 #include "archive/date_time_text.h"
 #include "messages/message_window.h"
 #include "support/test_support.h"
+#include "tickets/multi_ticket_window.h"
 #include "widgets/widgets.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -27,6 +29,7 @@ private slots:
     void installedFoldersKeepSlotsApartFromTheShare();
     void closingTakesTheOtherWindowsAlong();
     void timerTickAfterADeleteReleasesThePad();
+    void multipleTicketJoinsTheBox();
 
 private:
     std::unique_ptr<StartedForm> m_app;
@@ -185,6 +188,37 @@ void MainWindowTest::timerTickAfterADeleteReleasesThePad()
     pressNumber(form, 5);  // a press with -100 pending locks just that button
     QCOMPARE(int(form.JustPress), 5);
     QVERIFY(!form.num1[5]->isEnabled());
+}
+
+// The expansion replaces the incomplete last line (08 09) once the user agrees, and the box
+// goes on from its counters as after any fill.
+void MainWindowTest::multipleTicketJoinsTheBox()
+{
+    Form1& form = m_app->start();
+    ModalWatcher modals(QMessageBox::Yes);
+    modals.onNext([](QWidget* window) {
+        auto& multi = *qobject_cast<MultiTicket1*>(window);
+        multi.Option2[1]->click();
+        for (int n : {1, 2, 3, 4, 5, 6, 7})
+            multi.num2[size_t(n)]->click();
+        multi.Option2[2]->click();
+        multi.num2[36]->click();
+        multi.ExpandLines->click();
+    });
+    trigger(&form, QStringLiteral("multiTicket"));
+    QCOMPARE(form.Text88->crlfText(), QStringLiteral("01 02 03 04 05 06 07 \r\n01 02 03 04 05 06 36 \r\n"
+                                                     "01 02 03 04 05 07 36 \r\n01 02 03 04 06 07 36 \r\n"
+                                                     "01 02 03 05 06 07 36 \r\n01 02 04 05 06 07 36 \r\n"
+                                                     "01 03 04 05 06 07 36 \r\n02 03 04 05 06 07 36 "));
+    QCOMPARE(int(form.AllList), 8);
+    QCOMPARE(form.Label9->text(), QStringLiteral("已展开7注到彩票栏，共8行 .."));
+    QVERIFY(form.isUnsaved());
+    QCOMPARE(modals.seen.size(), size_t(2));
+    QCOMPARE(modals.seen[1].objectName, QStringLiteral("IncompleteLineQuestion"));
+    click(form.Text88);
+    pressNumber(form, 9);
+    QVERIFY(form.Text88->crlfText().endsWith(QStringLiteral("07 36 \r\n09 ←")));
+    QCOMPARE(int(form.AllList), 9);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -6,6 +6,7 @@
 #include "support/test_support.h"
 #include "tickets/prize_check.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -44,6 +45,8 @@ private slots:
     void nextChangeClearsTheMarks();
     void checkScrollsToTheFirstWinningLine();
     void marksFollowScrolling();
+    void prizeMoneyAfterCheck_data();
+    void prizeMoneyAfterCheck();
 
 private:
     void check(const QString& box);
@@ -99,9 +102,11 @@ void TicketMarksTest::nextChangeClearsTheMarks()
     QVERIFY(!marks.isEmpty());
     click(m_form->Text88);  // puts the input marker back, which changes no line
     QCOMPARE(marksOf(*m_form->Text88), marks);
+    QVERIFY(m_form->PrizeMoney->isVisible());
     ModalWatcher modals;
     click(child(m_form, change));
     QCOMPARE(marksOf(*m_form->Text88), QString());
+    QVERIFY(!m_form->PrizeMoney->isVisible());
 }
 
 void TicketMarksTest::checkScrollsToTheFirstWinningLine()
@@ -125,6 +130,33 @@ void TicketMarksTest::marksFollowScrolling()
     QVERIFY(marksOf(*m_form->Text88).startsWith(QStringLiteral("5:4:11111")));
     m_form->Text88->verticalScrollBar()->setValue(2795);
     QVERIFY(marksOf(*m_form->Text88).contains(QStringLiteral("2801:4:11111")));
+}
+
+void TicketMarksTest::prizeMoneyAfterCheck_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("history");
+    QTest::addColumn<QString>("money");
+    QTest::newRow("nothing won") << line("20 21 22 23 24 25 26") << QString() << QStringLiteral("本期中奖：0元");
+    QTest::newRow("nothing won, several lines") << line("20 21 22 23 24 25 26") + "\r\n" + line("20 21")
+                                                << QString() << QStringLiteral("本期中奖：0元");
+    QTest::newRow("a floating prize not announced") << kExample << QString()
+        << QStringLiteral("本期中奖：100元，另有浮动奖金：二等奖1注，约70万元");
+    QTest::newRow("announced in the history")
+        << kExample << QStringLiteral("01 02 03 04 05 06 07 2026/12/1 21:30:00 2026140 2026-12-01 2=81234\r\n")
+        << QStringLiteral("本期中奖：81334元");
+}
+
+void TicketMarksTest::prizeMoneyAfterCheck()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, history);
+    QFETCH(QString, money);
+    if (!history.isEmpty())
+        m_app->folder.write("draws.txt", history);
+    check(box);
+    QVERIFY(m_form->PrizeMoney->isVisible());
+    QCOMPARE(m_form->PrizeMoney->text(), money);
 }
 
 QTEST_MAIN(TicketMarksTest)

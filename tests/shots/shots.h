@@ -31,3 +31,4 @@ void shootRefusedSlot(Form1& form, ShotContext& ctx);       // a slot file that 
 void shootTicketMarks(Form1& form, ShotContext& ctx);       // the box after checks: rows and marks
 void shootDataFolderQuestions(Form1& form, ShotContext& ctx); // a second copy; slots beside the program
 void shootTrendChart(Form1& form, ShotContext& ctx);          // the trend chart: 30 draws; 500, and scrolled right
+void shootMultiTicket(Form1& form, ShotContext& ctx);         // a banker ticket; its lines checked, with their money

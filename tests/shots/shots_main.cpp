@@ -64,5 +64,6 @@ int main(int argc, char* argv[])
     shootTicketMarks(form, ctx);
     shootDataFolderQuestions(form, ctx);
     shootTrendChart(form, ctx);
+    shootMultiTicket(form, ctx);
     return 0;
 }

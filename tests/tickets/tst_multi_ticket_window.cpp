@@ -17,7 +17,7 @@ public:
     QStringList messages;
     int completeLines() const override { return complete; }
     int numbersOnIncompleteLine() const override { return incomplete; }
-    void appendLines(const QString& lines) override { appended << lines; }
+    void appendLines(const QString& lines, qint64) override { appended << lines; }
     void showMessage(const QString& text) override { messages << text; }
 };
 

@@ -3,6 +3,7 @@
 #include "tickets/ticket_text.h"
 
 #include <QTest>
+#include <numeric>
 
 using namespace tickets;
 
@@ -252,7 +253,11 @@ void PrizeCheckTest::marks()
     QFETCH(QString, draw);
     QFETCH(QString, marks);
     QStringList found;
-    for (const LineMark& m : checkPrizes(lines.join("\r\n"), draw).marks) {
+    const PrizeCheck check = checkPrizes(lines.join("\r\n"), draw);
+    // The money counts the lines the report counts.
+    const LevelCounts won = wonLevels(check);
+    QCOMPARE(std::accumulate(won.begin(), won.end(), 0), check.winning);
+    for (const LineMark& m : check.marks) {
         QString match;
         for (quint8 f : m.match)
             match += QString::number(f);

@@ -19,6 +19,8 @@ private slots:
     void ticketPresses();
     void ticketDeletes_data();
     void ticketDeletes();
+    void appendLines_data();
+    void appendLines();
     void drawPresses_data();
     void drawPresses();
     void drawDeletes_data();
@@ -114,6 +116,38 @@ void TicketEntryTest::ticketDeletes()
     QFETCH(int, nowIsJi);
     QFETCH(int, allList);
     const TicketEntry out = deleteFromTickets(text, qint16(nowIsJi), qint16(allList));
+    QTEST(out.text, "after");
+    QTEST(int(out.numbersInLine), "nowIsJiAfter");
+    QTEST(int(out.lines), "allListAfter");
+    QTEST(out.status, "status");
+}
+
+void TicketEntryTest::appendLines_data()
+{
+    addTicketColumns();
+    const QString added = line("08 09 10 11 12 13 14") + "\r\n" + line("08 09 10 11 12 13 15");
+    QTest::newRow("empty box") << QString() << 0 << 0 << added << 7 << 2
+                               << QStringLiteral("已展开2注到彩票栏，共2行 ..");
+    QTest::newRow("after complete lines") << kFull + "\r\n" + kFull << 7 << 2
+                                          << kFull + "\r\n" + kFull + "\r\n" + added << 7 << 4
+                                          << QStringLiteral("已展开2注到彩票栏，共4行 ..");
+    QTest::newRow("incomplete last line dropped") << kFull + "\r\n" + line("20 21") + "←" << 2 << 2
+                                                  << kFull + "\r\n" + added << 7 << 3
+                                                  << QStringLiteral("已展开2注到彩票栏，共3行 ..");
+    QTest::newRow("the only line incomplete") << line("20 21 22") + "←" << 3 << 1 << added << 7 << 2
+                                              << QStringLiteral("已展开2注到彩票栏，共2行 ..");
+    QTest::newRow("checked lines, marks go") << kFull + " 已中奖  \r\n" + line("20") + "  \r\n" << 1 << 2
+                                             << kFull + "\r\n" + added << 7 << 3
+                                             << QStringLiteral("已展开2注到彩票栏，共3行 ..");
+}
+
+void TicketEntryTest::appendLines()
+{
+    QFETCH(QString, text);
+    QFETCH(int, nowIsJi);
+    QFETCH(int, allList);
+    const QString added = line("08 09 10 11 12 13 14") + "\r\n" + line("08 09 10 11 12 13 15");
+    const TicketEntry out = appendCompleteLines(text, qint16(nowIsJi), qint16(allList), added, 2);
     QTEST(out.text, "after");
     QTEST(int(out.numbersInLine), "nowIsJiAfter");
     QTEST(int(out.lines), "allListAfter");
