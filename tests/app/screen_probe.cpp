@@ -14,7 +14,7 @@
 // main window.
 #include "app/main_window.h"
 #include "archive/archive_window.h"
-#include "editing/count_dialog.h"
+#include "editing/count_dialog_window.h"
 #include "editing/row_editor_window.h"
 #include "generator/generator_window.h"
 #include "history/draw_history_window.h"
