@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "archive/app_folders.h"
-#include "archive/data_folder_start.h"
+#include "archive/data_folder_start_ui.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
 #include "widgets/qt_chinese.h"

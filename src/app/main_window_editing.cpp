@@ -1,7 +1,7 @@
 // Form1's editing entries: free-edit mode, the row replace editor, the counter dialog.
 #include "app/main_window.h"
 
-#include "editing/count_dialog.h"
+#include "editing/count_dialog_window.h"
 #include "editing/reformat.h"
 #include "editing/row_editor_window.h"
 #include "tickets/pad_state.h"

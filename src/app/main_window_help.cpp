@@ -1,7 +1,7 @@
 // Form1's help buttons and the help and link entries of "功能及说明".
 #include "app/main_window.h"
 #include "messages/help_texts.h"
-#include "messages/link_opener.h"
+#include "messages/link_opener_ui.h"
 #include "messages/links.h"
 #include "messages/message_window.h"
 #include "messages/version.h"

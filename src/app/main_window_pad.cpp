@@ -2,7 +2,7 @@
 // the two clear buttons and the keyboard notice.
 #include "app/main_window.h"
 
-#include "messages/sound_cues.h"
+#include "messages/sound_cues_ui.h"
 #include "messages/version.h"
 #include "tickets/pad_state.h"
 #include "tickets/ticket_entry.h"

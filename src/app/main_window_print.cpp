@@ -3,7 +3,7 @@
 
 #include "archive/date_time_text.h"
 #include "printing/order_sheet.h"
-#include "printing/word_processor.h"
+#include "printing/word_processor_ui.h"
 #include "widgets/widgets.h"
 
 #include <QLabel>

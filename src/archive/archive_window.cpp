@@ -1,6 +1,6 @@
 #include "archive/archive_window.h"
 
-#include "archive/data_folder_start.h"
+#include "archive/data_folder_start_ui.h"
 #include "archive/durable_write.h"
 #include "messages/cue_literals.h"
 #include "messages/message_text.h"

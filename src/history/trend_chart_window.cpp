@@ -1,6 +1,6 @@
 #include "history/trend_chart_window.h"
 
-#include "printing/word_processor.h"
+#include "printing/word_processor_ui.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
 

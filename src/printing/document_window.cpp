@@ -1,6 +1,6 @@
 #include "printing/document_window.h"
 
-#include "printing/word_processor.h"
+#include "printing/word_processor_ui.h"
 #include "widgets/fonts.h"
 #include "widgets/widgets.h"
 

@@ -3,7 +3,7 @@
 #include "archive/date_time_text.h"
 #include "messages/message_text.h"
 #include "messages/message_window.h"
-#include "messages/sound_cues.h"
+#include "messages/sound_cues_ui.h"
 #include "session/slot_preload.h"
 #include "tickets/ticket_text.h"
 #include "widgets/widgets.h"

@@ -1,7 +1,7 @@
 #include "widgets/screen_placement.h"
 
 #include "widgets/fonts.h"
-#include "widgets/screen_fit.h"
+#include "screens/screen_fit.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -16,7 +16,7 @@
 #include "app/session_ticket_feed.h"
 #include "bench/bench_support.h"
 #include "archive/archive_window.h"
-#include "editing/count_dialog.h"
+#include "editing/count_dialog_window.h"
 #include "editing/row_editor_window.h"
 #include "generator/generator_window.h"
 #include "history/draw_history_window.h"

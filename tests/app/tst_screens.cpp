@@ -4,7 +4,7 @@
 #include "support/test_support.h"
 #include "widgets/large_type.h"
 #include "widgets/qt_chinese.h"
-#include "widgets/screen_fit.h"
+#include "screens/screen_fit.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

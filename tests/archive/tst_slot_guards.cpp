@@ -2,7 +2,7 @@
 // another program changed since, writes a slot back in the encoding it was read in, and
 // offers the slots it finds beside a program that cannot keep them there.
 #include "app/main_window.h"
-#include "archive/data_folder_start.h"
+#include "archive/data_folder_start_ui.h"
 #include "support/test_files.h"
 #include "support/test_support.h"
 #include "widgets/widgets.h"

@@ -1,7 +1,7 @@
 // The editing tools through the main window: free-edit mode with its reformat, the row
 // replace editor keyed on its own digit pad, and the counter dialog.
 #include "app/main_window.h"
-#include "editing/count_dialog.h"
+#include "editing/count_dialog_window.h"
 #include "editing/row_editor_window.h"
 #include "messages/cue_literals.h"
 #include "support/test_support.h"

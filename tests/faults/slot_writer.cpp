@@ -16,7 +16,7 @@
 //                                   STEP (create, write, sync, rename, syncfolder) fails
 //                                   with the error number ERRNO, as a failing disk would
 #include "app/main_window.h"
-#include "archive/data_folder_start.h"
+#include "archive/data_folder_start_ui.h"
 #include "archive/durable_write.h"
 #include "history/draw_history.h"
 #include "widgets/widgets.h"

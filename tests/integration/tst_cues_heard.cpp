@@ -5,7 +5,7 @@
 #include "private_service.h"
 
 #include "app/main_window.h"
-#include "messages/sound_cues.h"
+#include "messages/sound_cues_ui.h"
 #include "support/test_support.h"
 #include "widgets/widgets.h"
 

@@ -1,7 +1,7 @@
 // The help buttons and entries of "功能及说明": which address each link opens, the
 // update check's caption, and the rules text read at every click.
 #include "app/main_window.h"
-#include "messages/link_opener.h"
+#include "messages/link_opener_ui.h"
 #include "messages/message_window.h"
 #include "support/test_support.h"
 

@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 #include "messages/message_text.h"
 #include "messages/message_window.h"
-#include "messages/sound_cues.h"
+#include "messages/sound_cues_ui.h"
 #include "support/test_support.h"
 
 #include <QDir>

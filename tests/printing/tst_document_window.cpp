@@ -5,7 +5,7 @@
 #include "app/main_window.h"
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"
-#include "printing/word_processor.h"
+#include "printing/word_processor_ui.h"
 
 #include "support/test_support.h"
 #include "widgets/fonts.h"

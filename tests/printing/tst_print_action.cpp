@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "archive/date_time_text.h"
 #include "printing/order_sheet.h"
-#include "printing/word_processor.h"
+#include "printing/word_processor_ui.h"
 #include "support/test_support.h"
 #include "widgets/widgets.h"
 

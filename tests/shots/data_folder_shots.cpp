@@ -1,6 +1,6 @@
 #include "shots.h"
 
-#include "archive/data_folder_start.h"
+#include "archive/data_folder_start_ui.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "shots.h"
 
 #include "app/main_window.h"
-#include "editing/count_dialog.h"
+#include "editing/count_dialog_window.h"
 #include "editing/row_editor_window.h"
 #include "support/test_support.h"
 #include "widgets/widgets.h"

@@ -2,7 +2,7 @@
 // folder, and a watcher that answers modal windows so that no test hangs on one.
 #pragma once
 
-#include "messages/sound_cues.h"
+#include "messages/sound_cues_ui.h"
 
 #include <QMessageBox>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "archive/data_folder_start.h"
+#include "archive/data_folder_start_ui.h"
 
 #include "archive/durable_write.h"
 #include "messages/message_window.h"

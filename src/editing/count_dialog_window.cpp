@@ -1,4 +1,4 @@
-#include "editing/count_dialog.h"
+#include "editing/count_dialog_window.h"
 
 #include "session/session.h"
 #include "tickets/ticket_text.h"

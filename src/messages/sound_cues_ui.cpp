@@ -1,4 +1,4 @@
-#include "messages/sound_cues.h"
+#include "messages/sound_cues_ui.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "widgets/screen_fit.h"
+#include "screens/screen_fit.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "printing/word_processor.h"
+#include "printing/word_processor_ui.h"
 
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"

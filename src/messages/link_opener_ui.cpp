@@ -1,4 +1,4 @@
-#include "messages/link_opener.h"
+#include "messages/link_opener_ui.h"
 
 #include "messages/links.h"
 
