@@ -9,6 +9,7 @@
 #include "messages/message_text.h"
 #include "messages/message_window.h"
 #include "messages/sound_cues.h"
+#include "messages/speech_ui.h"
 #include "messages/version.h"
 #include "printing/document_window.h"
 #include "tickets/ticket_entry.h"
@@ -246,6 +247,11 @@ void Form1::buildMenus()
     t34534 = makeAction(QStringLiteral("t34534"), QStringLiteral("修正行数/第X个数值"), this);
     drawHistory = makeAction(QStringLiteral("drawHistory"), QStringLiteral("开奖记录/多期对奖"), this);
     trendChart = makeAction(QStringLiteral("trendChart"), QStringLiteral("号码走势图"), this);
+    readAloud = makeAction(QStringLiteral("readAloud"), QStringLiteral("朗读结果"), this);
+    readAloud->setCheckable(true);
+    readAloud->setChecked(m_session.speaker().enabled());
+    speechSlower = makeAction(QStringLiteral("speechSlower"), QStringLiteral("朗读慢一点"), this);
+    speechFaster = makeAction(QStringLiteral("speechFaster"), QStringLiteral("朗读快一点"), this);
     guan23424 = makeAction(QStringLiteral("guan23424"), QStringLiteral("彩票官网"), this);
     h2p09w34 = makeAction(QStringLiteral("h2p09w34"), QStringLiteral("36选7玩法"), this);
     h2w3434w = makeAction(QStringLiteral("h2w3434w"), QStringLiteral("如何算中奖"), this);
@@ -262,6 +268,8 @@ void Form1::buildMenus()
     H3453->addAction(editX);
     separator();
     H3453->addActions({g34435, t34534, drawHistory, trendChart});
+    separator();
+    H3453->addActions({readAloud, speechSlower, speechFaster});
     separator();
     H3453->addActions({guan23424, h2p09w34, h2w3434w, d34fd});
     separator();
@@ -307,6 +315,9 @@ void Form1::connectHandlers()
     connect(t34534, &QAction::triggered, this, &Form1::t34534_Click);
     connect(drawHistory, &QAction::triggered, this, &Form1::drawHistory_Click);
     connect(trendChart, &QAction::triggered, this, &Form1::trendChart_Click);
+    connect(readAloud, &QAction::triggered, this, &Form1::readAloud_Click);
+    connect(speechSlower, &QAction::triggered, this, &Form1::speechSlower_Click);
+    connect(speechFaster, &QAction::triggered, this, &Form1::speechFaster_Click);
     connect(guan23424, &QAction::triggered, this, &Form1::guan23424_Click);
     connect(h2p09w34, &QAction::triggered, this, &Form1::h2p09w34_Click);
     connect(h2w3434w, &QAction::triggered, this, &Form1::h2w3434w_Click);

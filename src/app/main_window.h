@@ -105,6 +105,9 @@ public:
     QAction* t34534 = nullptr;
     QAction* drawHistory = nullptr;
     QAction* trendChart = nullptr;
+    QAction* readAloud = nullptr;
+    QAction* speechSlower = nullptr;
+    QAction* speechFaster = nullptr;
     QAction* guan23424 = nullptr;
     QAction* h2p09w34 = nullptr;
     QAction* h2w3434w = nullptr;
@@ -173,6 +176,9 @@ public:
     void Command13_Click();     // main_window_print.cpp
     void drawHistory_Click();   // main_window_history.cpp
     void trendChart_Click();    // main_window_history.cpp
+    void readAloud_Click();     // main_window_access.cpp
+    void speechSlower_Click();
+    void speechFaster_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

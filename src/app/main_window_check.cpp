@@ -3,6 +3,8 @@
 
 #include "history/draw_history_window.h"
 #include "messages/cue_literals.h"
+#include "messages/speech_ui.h"
+#include "messages/spoken_text.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
 #include "tickets/ticket_entry.h"
@@ -33,6 +35,7 @@ void Form1::Command1_Click()
     Text88Rows->showMarks(check.marks);
     if (const QString cue = cueFor(check.outcome); !cue.isEmpty())
         playCue(cue);
+    m_session.speaker().say(speech::checkResultText(check.outcome, check.marks));
     showMessage(check.message);
     if (check.drawCleared) {
         // Cleared only after the message, so that the faulty draw is seen while it is read;
