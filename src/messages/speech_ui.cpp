@@ -16,6 +16,8 @@ class SystemVoice final : public Voice {
 public:
     SystemVoice() : m_engine(std::make_unique<QTextToSpeech>())
     {
+        if (m_engine->state() == QTextToSpeech::Error)
+            qCWarning(lottoSpeech).noquote() << "no speech service:" << m_engine->errorString();
         chooseMandarin();
     }
 
@@ -41,7 +43,6 @@ private:
         if (m_engine->state() == QTextToSpeech::Error)
             return;
         const QList<QLocale> locales = m_engine->availableLocales();
-        const QLocale mandarin(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
         QLocale chosen = QLocale::c();
         for (const QLocale& locale : locales) {
             if (locale.language() != QLocale::Chinese)
@@ -50,7 +51,8 @@ private:
                 chosen = locale;
         }
         m_chinese = chosen.language() == QLocale::Chinese;
-        m_engine->setLocale(m_chinese ? chosen : mandarin);
+        if (m_chinese)
+            m_engine->setLocale(chosen);
     }
 
     std::unique_ptr<QTextToSpeech> m_engine;
