@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtMath>
 #include <algorithm>
@@ -160,12 +161,17 @@ void Form1::buildControls()
     for (int i = 1; i <= 36; ++i) {
         num1[i] = makeButton(QStringLiteral("num1(%1)").arg(i), tickets::numberText(i), padFont,
                              Frame1);
+        num1[i]->setAccessibleName(QStringLiteral("号码") + tickets::numberText(i));
         num1[i]->setMinimumSize(fonts::px(72), fonts::px(58));
         num1[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
     Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("←"),
                           fonts::font(fonts::kLi, 42, true), Frame1);
     Command5->setToolTip(QStringLiteral("删除一个两位的号码"));
+    Command5->setAccessibleName(QStringLiteral("删除"));
+    Command5->setAccessibleDescription(Command5->toolTip());
+    Text0->setAccessibleName(QStringLiteral("开奖号码"));
+    Text88->setAccessibleName(QStringLiteral("彩票号码"));
     Command5->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     Timer1 = new QTimer(this);
@@ -276,6 +282,9 @@ void Form1::buildMenus()
     H3453->addActions({jianyiw3432, home9879, ding234});
     separator();
     H3453->addActions({r343, forme3435, newver345});
+    // The menu bar's own button for menus that do not fit is named for screen readers too.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("更多菜单"));
 }
 
 void Form1::connectHandlers()
