@@ -9,6 +9,7 @@
 #include "messages/message_text.h"
 #include "messages/message_window.h"
 #include "messages/sound_cues_ui.h"
+#include "messages/speech_ui.h"
 #include "messages/version.h"
 #include "printing/document_window.h"
 #include "tickets/ticket_entry.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QtMath>
 #include <algorithm>
@@ -165,12 +167,17 @@ void Form1::buildControls()
     for (int i = 1; i <= 36; ++i) {
         num1[i] = makeButton(QStringLiteral("num1(%1)").arg(i), tickets::numberText(i), padFont,
                              Frame1);
+        num1[i]->setAccessibleName(QStringLiteral("号码") + tickets::numberText(i));
         num1[i]->setMinimumSize(fonts::px(72), fonts::px(58));
         num1[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     }
     Command5 = makeButton(QStringLiteral("Command5"), QStringLiteral("←"),
                           fonts::font(fonts::kLi, 42, true), Frame1);
     Command5->setToolTip(QStringLiteral("删除一个两位的号码"));
+    Command5->setAccessibleName(QStringLiteral("删除"));
+    Command5->setAccessibleDescription(Command5->toolTip());
+    Text0->setAccessibleName(QStringLiteral("开奖号码"));
+    Text88->setAccessibleName(QStringLiteral("彩票号码"));
     Command5->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     Timer1 = new QTimer(this);
@@ -254,6 +261,11 @@ void Form1::buildMenus()
     drawHistory = makeAction(QStringLiteral("drawHistory"), QStringLiteral("开奖记录/多期对奖"), this);
     trendChart = makeAction(QStringLiteral("trendChart"), QStringLiteral("号码走势图"), this);
     multiTicket = makeAction(QStringLiteral("multiTicket"), QStringLiteral("复式/胆拖展开"), this);
+    readAloud = makeAction(QStringLiteral("readAloud"), QStringLiteral("朗读结果"), this);
+    readAloud->setCheckable(true);
+    readAloud->setChecked(m_session.speaker().enabled());
+    speechSlower = makeAction(QStringLiteral("speechSlower"), QStringLiteral("朗读慢一点"), this);
+    speechFaster = makeAction(QStringLiteral("speechFaster"), QStringLiteral("朗读快一点"), this);
     guan23424 = makeAction(QStringLiteral("guan23424"), QStringLiteral("彩票官网"), this);
     h2p09w34 = makeAction(QStringLiteral("h2p09w34"), QStringLiteral("36选7玩法"), this);
     h2w3434w = makeAction(QStringLiteral("h2w3434w"), QStringLiteral("如何算中奖"), this);
@@ -271,11 +283,16 @@ void Form1::buildMenus()
     separator();
     H3453->addActions({g34435, t34534, drawHistory, trendChart, multiTicket});
     separator();
+    H3453->addActions({readAloud, speechSlower, speechFaster});
+    separator();
     H3453->addActions({guan23424, h2p09w34, h2w3434w, d34fd});
     separator();
     H3453->addActions({jianyiw3432, home9879, ding234});
     separator();
     H3453->addActions({r343, forme3435, newver345});
+    // The menu bar's own button for menus that do not fit is named for screen readers too.
+    if (auto* more = menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button")))
+        more->setAccessibleName(QStringLiteral("更多菜单"));
 }
 
 void Form1::connectHandlers()
@@ -317,6 +334,9 @@ void Form1::connectHandlers()
     connect(drawHistory, &QAction::triggered, this, &Form1::drawHistory_Click);
     connect(trendChart, &QAction::triggered, this, &Form1::trendChart_Click);
     connect(multiTicket, &QAction::triggered, this, &Form1::multiTicket_Click);
+    connect(readAloud, &QAction::triggered, this, &Form1::readAloud_Click);
+    connect(speechSlower, &QAction::triggered, this, &Form1::speechSlower_Click);
+    connect(speechFaster, &QAction::triggered, this, &Form1::speechFaster_Click);
     connect(guan23424, &QAction::triggered, this, &Form1::guan23424_Click);
     connect(h2p09w34, &QAction::triggered, this, &Form1::h2p09w34_Click);
     connect(h2w3434w, &QAction::triggered, this, &Form1::h2w3434w_Click);

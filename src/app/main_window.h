@@ -107,6 +107,9 @@ public:
     QAction* drawHistory = nullptr;
     QAction* trendChart = nullptr;
     QAction* multiTicket = nullptr;
+    QAction* readAloud = nullptr;
+    QAction* speechSlower = nullptr;
+    QAction* speechFaster = nullptr;
     QAction* guan23424 = nullptr;
     QAction* h2p09w34 = nullptr;
     QAction* h2w3434w = nullptr;
@@ -176,6 +179,9 @@ public:
     void drawHistory_Click();   // main_window_history.cpp
     void trendChart_Click();    // main_window_history.cpp
     void multiTicket_Click();   // main_window_multi_ticket.cpp
+    void readAloud_Click();     // main_window_access.cpp
+    void speechSlower_Click();
+    void speechFaster_Click();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

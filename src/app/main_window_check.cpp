@@ -1,8 +1,11 @@
 // Form1's "检查中奖  保存数据": applies the prize check to the boxes and saves the tickets.
 #include "app/main_window.h"
 
+#include "history/draw_history.h"
 #include "history/draw_history_window.h"
 #include "messages/cue_literals.h"
+#include "messages/speech_ui.h"
+#include "messages/spoken_text.h"
 #include "messages/version.h"
 #include "tickets/prize_check.h"
 #include "tickets/prize_money.h"
@@ -34,6 +37,13 @@ void Form1::Command1_Click()
     Text88Rows->showMarks(check.marks);
     if (const QString cue = cueFor(check.outcome); !cue.isEmpty())
         playCue(cue);
+    // What the lines won, with the draw's amounts as the history holds them.
+    const QString money = check.compared
+        ? tickets::prizeMoneyText(tickets::prizeMoney(
+              tickets::wonLevels(check), history::announcedAmounts(dataFolder(), Text0->text())))
+        : QString();
+    m_session.speaker().say(
+        speech::checkResultText(check.outcome, check.marks, check.winning > 0 ? money : QString()));
     showMessage(check.message);
     if (check.drawCleared) {
         // Cleared only after the message, so that the faulty draw is seen while it is read;
@@ -44,9 +54,9 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
-    const tickets::FloatingAmounts announced = history::rememberCheckedDraw(m_session);
+    history::rememberCheckedDraw(m_session);
     if (check.compared)
-        showPrizeMoney(tickets::prizeMoneyText(tickets::prizeMoney(tickets::wonLevels(check), announced)));
+        showPrizeMoney(money);
     setWindowTitle(version::plainCaption());
 }
 

@@ -3,6 +3,8 @@
 #include "app/main_window.h"
 
 #include "messages/sound_cues_ui.h"
+#include "messages/speech_ui.h"
+#include "messages/spoken_text.h"
 #include "messages/version.h"
 #include "tickets/pad_state.h"
 #include "tickets/ticket_entry.h"
@@ -86,6 +88,7 @@ void Form1::lockPadButton(int Index)
 void Form1::num1_Click(int Index)
 {
     lockPadButton(Index);
+    m_session.speaker().say(speech::numberText(Index));
     Label9->setText(tickets::numberText(Index));
     if (Input2W == tickets::activeBox::kDraw) {
         Text0->setFocus();

@@ -180,7 +180,7 @@ QString historyPath(const QString& folder)
 
 StoreResult failedToRead(const LoadResult& loaded)
 {
-    return {false, loaded.error, 0, {}};
+    return {false, loaded.error, 0};
 }
 
 }  // namespace
@@ -402,7 +402,7 @@ StoreResult storeHistory(const QString& folder, const History& history)
 {
     const archive::WriteResult result =
         archive::writeTextFile(historyPath(folder), historyText(history), history.encoding);
-    return {result.ok, result.error, 0, {}};
+    return {result.ok, result.error, 0};
 }
 
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, const QString& dateTime)
@@ -414,15 +414,21 @@ StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, con
     if (!loaded.ok)
         return failedToRead(loaded);
     const Remembered remembered = remember(loaded.history, *draw, dateTime);
-    if (!remembered.added) {
-        StoreResult held;
-        held.announced = loaded.history.announcedFor(*draw);
-        return held;
-    }
+    if (!remembered.added)
+        return {};
     StoreResult stored = storeHistory(folder, loaded.history);
     if (stored.ok)
         stored.dropped = remembered.dropped;
     return stored;
+}
+
+tickets::FloatingAmounts announcedAmounts(const QString& folder, const QString& drawLine)
+{
+    const std::optional<Draw> draw = parseDraw(drawLine);
+    if (!draw)
+        return {};
+    const LoadResult loaded = loadHistory(folder);
+    return loaded.ok ? loaded.history.announcedFor(*draw) : tickets::FloatingAmounts{};
 }
 
 StoreResult forgetDraw(const QString& folder, const Draw& draw, History& history)

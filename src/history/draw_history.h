@@ -109,15 +109,18 @@ struct StoreResult {
     bool ok = true;
     QString error;    // for the user, naming the file
     int dropped = 0;  // draws dropped to keep kMaxDraws
-    tickets::FloatingAmounts announced;  // rememberDrawLine: the amounts stored with the draw
 };
 StoreResult storeHistory(const QString& folder, const History& history);
 
 // Remembers a checked draw line in the folder's history: nothing happens when the line
-// holds no complete draw or the history holds the draw already (its announced amounts
-// are returned then). A failure is returned, never thrown, and leaves the file as it was.
+// holds no complete draw or the history holds the draw already. A failure is returned,
+// never thrown, and leaves the file as it was.
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine,
                              const QString& dateTime);
+
+// The announced floating amounts the folder's history holds for the draw of a draw line;
+// none when the line holds no complete draw or the history cannot be read.
+tickets::FloatingAmounts announcedAmounts(const QString& folder, const QString& drawLine);
 
 // Deletes a draw from the history as the file holds it now, so that what another program
 // wrote into it since it was shown stays. `history` receives the file's entries after

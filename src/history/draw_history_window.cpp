@@ -433,22 +433,17 @@ void DrawHistory1::exportTo(const QString& path)
 
 namespace history {
 
-tickets::FloatingAmounts rememberCheckedDraw(Session& session)
+void rememberCheckedDraw(Session& session)
 {
-    // A copy opened read-only has said so already when the tickets were not saved; it
-    // still reads the amounts.
-    if (!archive::writesAllowed()) {
-        const std::optional<Draw> draw = parseDraw(session.drawLine().text());
-        const LoadResult loaded = draw ? loadHistory(session.dataFolder()) : LoadResult{};
-        return draw && loaded.ok ? loaded.history.announcedFor(*draw) : tickets::FloatingAmounts{};
-    }
+    // A copy opened read-only has said so already when the tickets were not saved.
+    if (!archive::writesAllowed())
+        return;
     const StoreResult stored =
         rememberDrawLine(session.dataFolder(), session.drawLine().text(), archive::currentDateTimeText());
     if (!stored.ok)
         session.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
     else if (stored.dropped > 0)
         session.showMessage(droppedDrawsMessage(stored.dropped));
-    return stored.announced;
 }
 
 }  // namespace history

@@ -71,7 +71,6 @@ private:
 
 namespace history {
 // Adds the main window's draw line to the history after a check; a failed write is
-// reported to the user and changes nothing else. Returns the announced amounts the
-// history holds for the draw (none for a draw new to it).
-tickets::FloatingAmounts rememberCheckedDraw(Session& session);
+// reported to the user and changes nothing else.
+void rememberCheckedDraw(Session& session);
 }  // namespace history

@@ -131,7 +131,7 @@ FolderImport importIntoFolder(const QString& folder, QStringView text, const QSt
     FolderImport out;
     LoadResult loaded = loadHistory(folder);
     if (!loaded.ok) {
-        out.stored = {false, loaded.error, 0, {}};
+        out.stored = {false, loaded.error, 0};
         return out;
     }
     out.report = importIntoHistory(loaded.history, text, dateTime);

@@ -1,6 +1,8 @@
 #include "messages/message_window.h"
 
 #include "messages/message_text.h"
+#include "messages/speech_ui.h"
+#include "messages/spoken_text.h"
 #include "widgets/background_document.h"
 #include "widgets/fonts.h"
 
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {
@@ -49,15 +52,27 @@ ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWind
                                    fonts::font(fonts::kSong, 18, true), this);
     closeButton->setMinimumSize(fonts::px(160), fonts::px(56));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
+    m_speakButton = makeButton(QStringLiteral("SpeakButton"), QStringLiteral("朗读"),
+                               fonts::font(fonts::kSong, 18, true), this);
+    m_speakButton->setMinimumSize(fonts::px(160), fonts::px(56));
+    m_speakButton->setVisible(false);
+    connect(m_speakButton, &QPushButton::clicked, this, &ShowText1::speakText);
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(fonts::px(24));
+    buttons->addStretch();
+    buttons->addWidget(m_speakButton);
+    buttons->addWidget(closeButton);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, fonts::px(8));
     layout->setSpacing(fonts::px(8));
     layout->addWidget(Text1, 1);
-    layout->addWidget(closeButton, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
     resize(fonts::px(900), fonts::px(560));
 
     // Load step: the usage text, naming the default data file.
     readme1 = messages::usageText(dataFolder);
+    m_spokenSource = readme1;
     Text1->setPlainText(toWidgetText(readme1));
 }
 
@@ -67,9 +82,10 @@ void ShowText1::ShowTextWord(QString& TextWrod1)
 {
     if (TextWrod1.isEmpty())
         return;
+    m_spokenSource = TextWrod1;
     TextWrod1 = messages::brToLineBreaks(TextWrod1);
     setShownText(toWidgetText(TextWrod1));
-    exec();
+    run();
 }
 
 void ShowText1::setShownText(const QString& widgetText)
@@ -103,7 +119,26 @@ void ShowText1::useDocument(QTextDocument* document, bool keepScroll)
 
 void ShowText1::showCurrent()
 {
+    run();
+}
+
+void ShowText1::run()
+{
+    m_speakButton->setVisible(m_speaker && m_speaker->enabled());
     exec();
+}
+
+void ShowText1::speakText()
+{
+    if (m_speaker)
+        m_speaker->say(speech::messageText(m_spokenSource));
+}
+
+void ShowText1::hideEvent(QHideEvent* event)
+{
+    if (m_speaker)
+        m_speaker->stop();
+    SecondaryWindow::hideEvent(event);
 }
 
 bool ShowText1::hidesOnKey(QKeyEvent* event)

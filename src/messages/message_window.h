@@ -10,6 +10,10 @@
 class QPlainTextEdit;
 class QTextDocument;
 class BackgroundDocument;
+class QPushButton;
+namespace speech {
+class Speaker;
+}
 
 class ShowText1 : public SecondaryWindow {
     Q_OBJECT
@@ -23,6 +27,10 @@ public:
     // Shows the window modally with whatever text it holds.
     void showCurrent();
 
+    // The voice of "朗读" (SpeakButton), shown while read aloud is on; speaking stops
+    // when the window closes.
+    void setSpeaker(speech::Speaker* speaker) { m_speaker = speaker; }
+
     // Text1 holds the whole of the last text (a long one follows its first lines shortly).
     bool holdsWholeText() const { return !m_wholeText; }
 
@@ -32,6 +40,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // Space and Esc hide the window wherever the focus is.
@@ -42,6 +51,12 @@ private:
     // Makes `document` Text1's document, at the top or where the old one was scrolled to.
     void useDocument(QTextDocument* document, bool keepScroll);
     void useWholeText();
+    // Shows the window modally, with "朗读" while read aloud is on.
+    void run();
+    void speakText();
 
+    QString m_spokenSource;  // the message as given, "BR" and all
+    speech::Speaker* m_speaker = nullptr;
+    QPushButton* m_speakButton = nullptr;
     std::unique_ptr<BackgroundDocument> m_wholeText;  // the long text still being built
 };

@@ -4,6 +4,7 @@
 #include "messages/message_text.h"
 #include "messages/message_window.h"
 #include "messages/sound_cues_ui.h"
+#include "messages/speech_ui.h"
 #include "session/slot_preload.h"
 #include "tickets/ticket_text.h"
 #include "widgets/widgets.h"
@@ -17,8 +18,10 @@ const QString kNotSaved = QStringLiteral("彩票数据未能保存 ..");
 }  // namespace
 
 Session::Session(const archive::AppFolders& folders, QWidget* window)
-    : m_folders(folders), m_window(window)
+    : m_folders(folders), m_window(window),
+      m_speaker(std::make_unique<speech::Speaker>(folders.data))
 {
+    connect(m_speaker.get(), &speech::Speaker::notice, this, &Session::setStatus);
 }
 
 Session::~Session() = default;
@@ -202,7 +205,11 @@ void Session::setCaption(const QString& text)
 
 ShowText1& Session::messageWindow()
 {
-    return loadedWindow(m_messages, dataFolder(), m_window);
+    if (!m_messages || m_messages->isUnloaded()) {
+        loadedWindow(m_messages, dataFolder(), m_window);
+        m_messages->setSpeaker(m_speaker.get());
+    }
+    return *m_messages;
 }
 
 ShowText1* Session::loadedMessageWindow() const

@@ -19,6 +19,9 @@ class PadLineEdit;
 class ShowText1;
 class SlotPreload;
 class TicketBox;
+namespace speech {
+class Speaker;
+}
 
 // A window made at first use and again after each unload. A window closed by its close
 // button is deleted only when the event loop runs; until then a fresh one stands in for it.
@@ -99,6 +102,8 @@ public:
     // ShowTextWord of the message window with a copy of the text (modal).
     void showMessage(const QString& text);
     void playCue(const QString& cueLiteral);
+    // Read aloud: says texts when the user has switched it on.
+    speech::Speaker& speaker() { return *m_speaker; }
 
 signals:
     void statusChanged(const QString& text);
@@ -121,4 +126,5 @@ private:
     PadLineEdit* m_draw = nullptr;
     std::unique_ptr<SlotPreload> m_slotPreload;  // slot 0 until the first load has taken it
     QPointer<ShowText1> m_messages;
+    std::unique_ptr<speech::Speaker> m_speaker;
 };
