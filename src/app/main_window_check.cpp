@@ -42,8 +42,12 @@ void Form1::Command1_Click()
         ? tickets::prizeMoneyText(tickets::prizeMoney(
               tickets::wonLevels(check), history::announcedAmounts(dataFolder(), Text0->text())))
         : QString();
+    // Spoken for every check that compared lines, the single line's too (which plays no cue).
+    const tickets::CheckOutcome spoken = !check.compared   ? tickets::CheckOutcome::NotChecked
+                                         : check.winning > 0 ? tickets::CheckOutcome::Prize
+                                                             : tickets::CheckOutcome::NoPrize;
     m_session.speaker().say(
-        speech::checkResultText(check.outcome, check.marks, check.winning > 0 ? money : QString()));
+        speech::checkResultText(spoken, check.marks, check.winning > 0 ? money : QString()));
     showMessage(check.message);
     if (check.drawCleared) {
         // Cleared only after the message, so that the faulty draw is seen while it is read;

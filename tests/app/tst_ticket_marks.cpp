@@ -4,6 +4,8 @@
 #include "widgets/ticket_marks.h"
 #include "widgets/widgets.h"
 #include "support/test_support.h"
+#include "messages/speech_ui.h"
+#include "session/session.h"
 #include "tickets/prize_check.h"
 
 #include <QLabel>
@@ -14,6 +16,15 @@
 #include <QTextBlock>
 
 namespace {
+// Keeps what read aloud says, in place of the system's voice.
+struct SpeechRecorder : speech::Voice {
+    SpeechRecorder() { speech::setVoice(this); }
+    ~SpeechRecorder() override { speech::setVoice(nullptr); }
+    void say(const QString& text, double) override { said << text; }
+    void stop() override {}
+    QStringList said;
+};
+
 QString line(const QString& numbers) { return numbers + QLatin1Char(' '); }
 const QString kDraw = line(QStringLiteral("01 02 03 04 05 06 07"));
 const QString kExample = line("01 02 03 04 10 11 07") + "\r\n" + line("01 02 03 04 05 06 08")
@@ -137,14 +148,18 @@ void TicketMarksTest::prizeMoneyAfterCheck_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("history");
     QTest::addColumn<QString>("money");
-    QTest::newRow("nothing won") << line("20 21 22 23 24 25 26") << QString() << QStringLiteral("本期中奖：0元");
+    QTest::addColumn<QString>("spoken");  // with read aloud on
+    QTest::newRow("nothing won") << line("20 21 22 23 24 25 26") << QString() << QStringLiteral("本期中奖：0元")
+                                 << QStringLiteral("这次没有中奖。");
     QTest::newRow("nothing won, several lines") << line("20 21 22 23 24 25 26") + "\r\n" + line("20 21")
-                                                << QString() << QStringLiteral("本期中奖：0元");
+                                                << QString() << QStringLiteral("本期中奖：0元")
+                                                << QStringLiteral("这次没有中奖。");
     QTest::newRow("a floating prize not announced") << kExample << QString()
-        << QStringLiteral("本期中奖：100元，另有浮动奖金：二等奖1注，约70万元");
+        << QStringLiteral("本期中奖：100元，另有浮动奖金：二等奖1注，约70万元")
+        << QStringLiteral("共2行中奖。第1行，五等奖。第2行，二等奖。本期中奖：100元，另有浮动奖金：二等奖1注，约70万元。");
     QTest::newRow("announced in the history")
         << kExample << QStringLiteral("01 02 03 04 05 06 07 2026/12/1 21:30:00 2026140 2026-12-01 2=81234\r\n")
-        << QStringLiteral("本期中奖：81334元");
+        << QStringLiteral("本期中奖：81334元") << QStringLiteral("共2行中奖。第1行，五等奖。第2行，二等奖。本期中奖：81334元。");
 }
 
 void TicketMarksTest::prizeMoneyAfterCheck()
@@ -154,9 +169,12 @@ void TicketMarksTest::prizeMoneyAfterCheck()
     QFETCH(QString, money);
     if (!history.isEmpty())
         m_app->folder.write("draws.txt", history);
+    SpeechRecorder voice;
+    m_form->session().speaker().setEnabled(true);
     check(box);
     QVERIFY(m_form->PrizeMoney->isVisible());
     QCOMPARE(m_form->PrizeMoney->text(), money);
+    QTEST(voice.said.value(0), "spoken");
 }
 
 QTEST_MAIN(TicketMarksTest)
