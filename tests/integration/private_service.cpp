@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <QtEndian>
+#include <cmath>
 #include <csignal>
 #include <sys/prctl.h>
 
@@ -133,4 +135,41 @@ QString runTool(const QString& program, const QStringList& arguments, int ms, QS
         return QString();
     const QString out = QString::fromLocal8Bit(tool.readAllStandardOutput());
     return out.isNull() ? QStringLiteral("") : out;
+}
+
+std::unique_ptr<Daemon> startPrivatePulse(const PrivateFolder& folder, const QString& sink,
+                                          QString* failure)
+{
+    const QString socket = folder.filePath(QStringLiteral("pulse.sock"));
+    // As root the daemon warns but runs in this per-user mode, which is what we want: no
+    // system instance, no module list of the machine (-n), only the two modules named here.
+    auto server = std::make_unique<Daemon>(
+        QStringLiteral("pulseaudio"),
+        QStringList{QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
+                    QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
+                    QStringLiteral("--log-target=stderr"), QStringLiteral("-L"),
+                    QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket,
+                    QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=") + sink},
+        folder.environment());
+    folder.applyToThisProcess();
+    qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toLocal8Bit());
+    if (server->waitUntil(
+            [] { return !runTool(QStringLiteral("pactl"), {QStringLiteral("info")}, 3000).isNull(); },
+            10000))
+        return server;
+    *failure = server->output();
+    return nullptr;
+}
+
+double rms(const QByteArray& pcm)
+{
+    const qsizetype count = pcm.size() / 2;
+    if (count == 0)
+        return 0;
+    double sum = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const double s = qFromLittleEndian<qint16>(pcm.constData() + 2 * i) / 32768.0;
+        sum += s * s;
+    }
+    return std::sqrt(sum / count);
 }

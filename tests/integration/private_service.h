@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <memory>
 
 // A service that cannot start skips the test with the reason, except under CI, where the
 // real parts must have run: there it fails.
@@ -64,3 +65,12 @@ private:
 // when it failed. `error` gets its standard error.
 QString runTool(const QString& program, const QStringList& arguments, int ms = 15000,
                 QString* error = nullptr);
+
+// A private PulseAudio with one null sink named `sink`, its socket in the folder; this
+// process and its children are pointed at it. Null, with `failure` set, when it did not
+// start within ten seconds.
+std::unique_ptr<Daemon> startPrivatePulse(const PrivateFolder& folder, const QString& sink,
+                                          QString* failure);
+
+// Root mean square of signed 16-bit mono samples, 1.0 at full scale; 0 for none.
+double rms(const QByteArray& pcm);

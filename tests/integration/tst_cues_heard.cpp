@@ -28,19 +28,6 @@ constexpr int kRecordBytes = kRate * 2 * 3 / 2;  // 1.5 s of 16-bit mono
 // A spoken cue measures far above this; the null sink's silence is exactly 0.
 constexpr double kSoundRms = 0.01;
 
-// Root mean square of signed 16-bit mono samples, 1.0 at full scale.
-double rms(const QByteArray& pcm)
-{
-    const qsizetype count = pcm.size() / 2;
-    if (count == 0)
-        return 0;
-    double sum = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        const double s = qFromLittleEndian<qint16>(pcm.constData() + 2 * i) / 32768.0;
-        sum += s * s;
-    }
-    return std::sqrt(sum / count);
-}
 
 }  // namespace
 
@@ -72,26 +59,10 @@ void CuesHeardTest::initTestCase()
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
     m_folder = std::make_unique<PrivateFolder>();
-    const QString socket = m_folder->filePath(QStringLiteral("pulse.sock"));
-    // As root the daemon warns but runs in this per-user mode, which is what we want: no
-    // system instance, no module list of the machine (-n), only the two modules named here.
-    m_server = std::make_unique<Daemon>(
-        QStringLiteral("pulseaudio"),
-        QStringList{QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                    QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
-                    QStringLiteral("--log-target=stderr"),
-                    QStringLiteral("-L"),
-                    QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket,
-                    QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=") + kSink},
-        m_folder->environment());
-    m_folder->applyToThisProcess();
-    qputenv("PULSE_SERVER", QByteArray("unix:") + socket.toLocal8Bit());
-    const bool ready = m_server->waitUntil(
-        [] { return !runTool(QStringLiteral("pactl"), {QStringLiteral("info")}, 3000).isNull(); },
-        10000);
-    if (!ready)
-        SKIP_OR_FAIL_UNDER_CI("the private PulseAudio daemon did not start: "
-                              + m_server->output().toLocal8Bit());
+    QString failure;
+    m_server = startPrivatePulse(*m_folder, kSink, &failure);
+    if (!m_server)
+        SKIP_OR_FAIL_UNDER_CI("the private PulseAudio daemon did not start: " + failure.toLocal8Bit());
     QVERIFY2(startRecorder(), "parec recorded nothing from the sink's monitor");
 }
 

@@ -20,16 +20,6 @@ constexpr int kRate = 16000;
 constexpr int kRecordBytes = kRate * 2 * 8;  // 8 s of 16-bit mono: the module starts slowly
 constexpr double kSoundRms = 0.01;           // speech measures far above; silence is 0
 
-double rms(const QByteArray& pcm)
-{
-    const qsizetype count = pcm.size() / 2;
-    double sum = 0;
-    for (qsizetype i = 0; i < count; ++i) {
-        const double s = qFromLittleEndian<qint16>(pcm.constData() + 2 * i) / 32768.0;
-        sum += s * s;
-    }
-    return count == 0 ? 0 : std::sqrt(sum / count);
-}
 
 }  // namespace
 
@@ -53,22 +43,10 @@ void SpeechHeardTest::initTestCase()
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
     m_folder = std::make_unique<PrivateFolder>();
-    const QString pulse = m_folder->filePath(QStringLiteral("pulse.sock"));
-    m_sound = std::make_unique<Daemon>(
-        QStringLiteral("pulseaudio"),
-        QStringList{QStringLiteral("-n"), QStringLiteral("--daemonize=no"),
-                    QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--use-pid-file=no"),
-                    QStringLiteral("--log-target=stderr"), QStringLiteral("-L"),
-                    QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + pulse,
-                    QStringLiteral("-L"), QStringLiteral("module-null-sink sink_name=") + kSink},
-        m_folder->environment());
-    m_folder->applyToThisProcess();
-    qputenv("PULSE_SERVER", QByteArray("unix:") + pulse.toLocal8Bit());
-    if (!m_sound->waitUntil(
-            [] { return !runTool(QStringLiteral("pactl"), {QStringLiteral("info")}, 3000).isNull(); },
-            10000))
-        SKIP_OR_FAIL_UNDER_CI("the private PulseAudio daemon did not start: "
-                              + m_sound->output().toLocal8Bit());
+    QString failure;
+    m_sound = startPrivatePulse(*m_folder, kSink, &failure);
+    if (!m_sound)
+        SKIP_OR_FAIL_UNDER_CI("the private PulseAudio daemon did not start: " + failure.toLocal8Bit());
 
     // Its own configuration: the espeak-ng module, Chinese, sound to the private server.
     m_folder->makeFolder(QStringLiteral("speech/modules"));
