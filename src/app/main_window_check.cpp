@@ -38,9 +38,10 @@ void Form1::Command1_Click()
     if (const QString cue = cueFor(check.outcome); !cue.isEmpty())
         playCue(cue);
     // What the lines won, with the draw's amounts as the history holds them.
+    history::LoadResult atCheck = history::historyAtCheck(m_session);
     const QString money = check.compared
         ? tickets::prizeMoneyText(tickets::prizeMoney(
-              tickets::wonLevels(check), history::announcedAmounts(dataFolder(), Text0->text())))
+              tickets::wonLevels(check), history::announcedAmounts(atCheck, Text0->text())))
         : QString();
     // Spoken for every check that compared lines, the single line's too (which plays no cue).
     const tickets::CheckOutcome spoken = !check.compared   ? tickets::CheckOutcome::NotChecked
@@ -58,7 +59,7 @@ void Form1::Command1_Click()
         QString content = check.saveText;
         saveallnum(content);
     }
-    history::rememberCheckedDraw(m_session);
+    history::rememberCheckedDraw(m_session, std::move(atCheck));
     if (check.compared)
         showPrizeMoney(money);
     setWindowTitle(version::plainCaption());

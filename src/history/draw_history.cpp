@@ -407,10 +407,17 @@ StoreResult storeHistory(const QString& folder, const History& history)
 
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, const QString& dateTime)
 {
+    if (!parseDraw(drawLine))
+        return {};
+    return rememberDrawLine(folder, loadHistory(folder), drawLine, dateTime);
+}
+
+StoreResult rememberDrawLine(const QString& folder, LoadResult loaded, const QString& drawLine,
+                             const QString& dateTime)
+{
     const std::optional<Draw> draw = parseDraw(drawLine);
     if (!draw)
         return {};
-    LoadResult loaded = loadHistory(folder);
     if (!loaded.ok)
         return failedToRead(loaded);
     const Remembered remembered = remember(loaded.history, *draw, dateTime);
@@ -422,13 +429,10 @@ StoreResult rememberDrawLine(const QString& folder, const QString& drawLine, con
     return stored;
 }
 
-tickets::FloatingAmounts announcedAmounts(const QString& folder, const QString& drawLine)
+tickets::FloatingAmounts announcedAmounts(const LoadResult& loaded, const QString& drawLine)
 {
     const std::optional<Draw> draw = parseDraw(drawLine);
-    if (!draw)
-        return {};
-    const LoadResult loaded = loadHistory(folder);
-    return loaded.ok ? loaded.history.announcedFor(*draw) : tickets::FloatingAmounts{};
+    return draw && loaded.ok ? loaded.history.announcedFor(*draw) : tickets::FloatingAmounts{};
 }
 
 StoreResult forgetDraw(const QString& folder, const Draw& draw, History& history)

@@ -117,10 +117,13 @@ StoreResult storeHistory(const QString& folder, const History& history);
 // never thrown, and leaves the file as it was.
 StoreResult rememberDrawLine(const QString& folder, const QString& drawLine,
                              const QString& dateTime);
+// The same on the file as `loaded` read it a moment ago, so that a check reads it once.
+StoreResult rememberDrawLine(const QString& folder, LoadResult loaded, const QString& drawLine,
+                             const QString& dateTime);
 
-// The announced floating amounts the folder's history holds for the draw of a draw line;
-// none when the line holds no complete draw or the history cannot be read.
-tickets::FloatingAmounts announcedAmounts(const QString& folder, const QString& drawLine);
+// The announced floating amounts a history read holds for the draw of a draw line; none
+// when the line holds no complete draw or the file could not be read.
+tickets::FloatingAmounts announcedAmounts(const LoadResult& loaded, const QString& drawLine);
 
 // Deletes a draw from the history as the file holds it now, so that what another program
 // wrote into it since it was shown stays. `history` receives the file's entries after

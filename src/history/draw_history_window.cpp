@@ -433,13 +433,18 @@ void DrawHistory1::exportTo(const QString& path)
 
 namespace history {
 
-void rememberCheckedDraw(Session& session)
+LoadResult historyAtCheck(const Session& session)
+{
+    return parseDraw(session.drawLine().text()) ? loadHistory(session.dataFolder()) : LoadResult{};
+}
+
+void rememberCheckedDraw(Session& session, LoadResult atCheck)
 {
     // A copy opened read-only has said so already when the tickets were not saved.
     if (!archive::writesAllowed())
         return;
-    const StoreResult stored =
-        rememberDrawLine(session.dataFolder(), session.drawLine().text(), archive::currentDateTimeText());
+    const StoreResult stored = rememberDrawLine(session.dataFolder(), std::move(atCheck),
+                                                session.drawLine().text(), archive::currentDateTimeText());
     if (!stored.ok)
         session.showMessage(QStringLiteral("错误提示：BR   开奖号码没能记入开奖记录：BR   ") + stored.error);
     else if (stored.dropped > 0)

@@ -71,6 +71,10 @@ private:
 
 namespace history {
 // Adds the main window's draw line to the history after a check; a failed write is
-// reported to the user and changes nothing else.
-void rememberCheckedDraw(Session& session);
+// reported to the user and changes nothing else. `atCheck` is the history as
+// historyAtCheck read it when the check began.
+void rememberCheckedDraw(Session& session, LoadResult atCheck);
+// The history a check reads once, for the draw's announced amounts and to remember the
+// draw; nothing is read when the draw line holds no complete draw.
+LoadResult historyAtCheck(const Session& session);
 }  // namespace history
