@@ -14,11 +14,13 @@
 #include "printing/document_window.h"
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_text.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
+#include "widgets/pad_line_edit.h"
 #include "widgets/screen_placement.h"
+#include "widgets/ticket_box.h"
 #include "widgets/ticket_marks.h"
-#include "widgets/widgets.h"
 
 #include <QAction>
 #include <QApplication>

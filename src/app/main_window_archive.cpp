@@ -1,7 +1,7 @@
 // Form1's "文件" menu: open a slot, save into the current slot, save into another slot.
 #include "app/main_window.h"
 #include "archive/archive_window.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 void Form1::open234_Click()
 {

@@ -10,8 +10,11 @@
 #include "tickets/prize_check.h"
 #include "tickets/prize_money.h"
 #include "tickets/ticket_entry.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 #include "widgets/ticket_marks.h"
-#include "widgets/widgets.h"
+
+#include <QLabel>
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "editing/reformat.h"
 #include "editing/row_editor_window.h"
 #include "tickets/pad_state.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QAction>
 #include <QLabel>

@@ -10,7 +10,8 @@
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_line.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 
 #include <QLabel>
 #include <QPushButton>

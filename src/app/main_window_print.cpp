@@ -4,7 +4,7 @@
 #include "archive/date_time_text.h"
 #include "printing/order_sheet.h"
 #include "printing/word_processor_ui.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QLabel>
 

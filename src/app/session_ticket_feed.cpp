@@ -3,7 +3,7 @@
 #include "tickets/multi_ticket.h"
 #include "tickets/ticket_entry.h"
 #include "tickets/ticket_line.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <algorithm>
 

@@ -5,8 +5,9 @@
 #include "messages/cue_literals.h"
 #include "messages/message_text.h"
 #include "session/session.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "archive/archive_files.h"
-#include "widgets/widgets.h"
+#include "widgets/secondary_window.h"
 
 #include <QString>
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "archive/durable_write.h"
 #include "messages/message_window.h"
-#include "widgets/widgets.h"
+#include "widgets/controls.h"
 
 #include <QDir>
 

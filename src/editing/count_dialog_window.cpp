@@ -2,6 +2,8 @@
 
 #include "session/session.h"
 #include "tickets/ticket_text.h"
+#include "widgets/controls.h"
+#include "widgets/digit_pad.h"
 #include "widgets/fonts.h"
 
 #include <QEvent>
@@ -30,9 +32,8 @@ editLV::editLV(Session& session, QWidget* parent) : SecondaryWindow(parent), m_s
     setWindowTitle(QStringLiteral("编辑最后一行数据的所在行及数据个数"));
     buildControls();
     connect(Command1, &QPushButton::clicked, this, &editLV::Command1_Click);
-    for (int k = 0; k <= 9; ++k)
-        connect(Command3[k], &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
-    connect(Command4, &QPushButton::clicked, this, &editLV::Command4_Click);
+    connect(Frame1, &DigitPad::digitPressed, this, &editLV::Command3_Click);
+    connect(Frame1, &DigitPad::erasePressed, this, &editLV::Command4_Click);
     m_padField = Text1;
     for (QLineEdit* field : {Text1, Text2})
         field->installEventFilter(this);
@@ -60,10 +61,9 @@ void editLV::buildControls()
     Command1->setFont(fonts::font(fonts::kSong, 16, true));
     Command1->setMinimumHeight(fonts::px(56));
     Command1->setAutoDefault(false);
-    const DigitPad pad = makeDigitPad(this);
-    Frame1 = pad.frame;
-    Command3 = pad.digits;
-    Command4 = pad.erase;
+    Frame1 = new DigitPad(this);
+    Command3 = Frame1->digitKeys();
+    Command4 = Frame1->eraseKey();
 
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(16, 12, 16, 14);

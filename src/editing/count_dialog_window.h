@@ -4,10 +4,11 @@
 // field last clicked, the first one until another is.
 #pragma once
 
-#include "widgets/widgets.h"
+#include "widgets/secondary_window.h"
 
 #include <array>
 
+class DigitPad;
 class Session;
 class QFrame;
 class QLabel;
@@ -30,7 +31,7 @@ public:
     QLineEdit* Text2 = nullptr;
     QLabel* Label5 = nullptr;
     QPushButton* Command1 = nullptr;
-    QFrame* Frame1 = nullptr;
+    DigitPad* Frame1 = nullptr;
     std::array<QPushButton*, 10> Command3{};
     QPushButton* Command4 = nullptr;  // "←": deletes the last digit
 

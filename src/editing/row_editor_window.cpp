@@ -3,7 +3,10 @@
 #include "editing/row_replace.h"
 #include "messages/cue_literals.h"
 #include "session/session.h"
+#include "widgets/controls.h"
+#include "widgets/digit_pad.h"
 #include "widgets/fonts.h"
+#include "widgets/ticket_box.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -46,7 +49,7 @@ editX1::editX1(Session& session, QWidget* parent) : SecondaryWindow(parent), m_s
     connectHandlers();
     // Loaded with nothing chosen: the pad waits for a field click.
     GoText1 = 0;
-    enableDigitButtons(Command3, {});
+    Frame1->offer({});
     Command4->setEnabled(false);
     Command2->setEnabled(false);
 }
@@ -83,10 +86,9 @@ void editX1::buildControls()
     Text2->setMinimumWidth(lineWidth);
     Text3->setMinimumWidth(lineWidth);
 
-    const DigitPad pad = makeDigitPad(this);
-    Frame1 = pad.frame;
-    Command3 = pad.digits;
-    Command4 = pad.erase;
+    Frame1 = new DigitPad(this);
+    Command3 = Frame1->digitKeys();
+    Command4 = Frame1->eraseKey();
     Command4->setToolTip(QStringLiteral("删除一个两位的号码"));
 
     const QFont actionFont = fonts::font(fonts::kSong, 16, true);
@@ -133,9 +135,8 @@ void editX1::connectHandlers()
     connect(Text3, &PadLineEdit::clicked, this, &editX1::Text3_Click);
     for (PadLineEdit* field : {Text1, Text2, Text3})
         connect(field, &PadLineEdit::keyDown, this, &editX1::Text_KeyDown);
-    for (int k = 0; k <= 9; ++k)
-        connect(Command3[k], &QPushButton::clicked, this, [this, k] { Command3_Click(k); });
-    connect(Command4, &QPushButton::clicked, this, &editX1::Command4_Click);
+    connect(Frame1, &DigitPad::digitPressed, this, &editX1::Command3_Click);
+    connect(Frame1, &DigitPad::erasePressed, this, &editX1::Command4_Click);
     connect(Command2, &QPushButton::clicked, this, &editX1::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &editX1::Command1_Click);
 }
@@ -149,7 +150,7 @@ void editX1::Command1_Click()
     Text1->clear();
     Text2->clear();
     Text3->clear();
-    enableDigitButtons(Command3, {});
+    Frame1->offer({});
     Text1->setEnabled(true);
     Text2->setEnabled(true);
     Command2->setEnabled(false);
@@ -316,12 +317,12 @@ void editX1::FixFields1()
 
 void editX1::applyRowRule(bool offerAllFirstDigits)
 {
-    enableDigitButtons(Command3, editing::rowDigits(Text1->text(), m_session.AllList, offerAllFirstDigits));
+    Frame1->offer(editing::rowDigits(Text1->text(), m_session.AllList, offerAllFirstDigits));
 }
 
 void editX1::applyNumberRule(const PadLineEdit* field)
 {
-    enableDigitButtons(Command3, editing::numberFieldDigits(field->text()));
+    Frame1->offer(editing::numberFieldDigits(field->text()));
 }
 
 void editX1::focusAtEnd(PadLineEdit* field)

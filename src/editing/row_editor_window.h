@@ -3,10 +3,12 @@
 // line in the main window's ticket box. The three fields take no typing.
 #pragma once
 
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/secondary_window.h"
 
 #include <array>
 
+class DigitPad;
 class Session;
 class QFrame;
 class QLabel;
@@ -32,7 +34,7 @@ public:
     PadLineEdit* Text2 = nullptr;
     QLabel* Label4 = nullptr;
     PadLineEdit* Text3 = nullptr;
-    QFrame* Frame1 = nullptr;
+    DigitPad* Frame1 = nullptr;
     std::array<QPushButton*, 10> Command3{};
     QPushButton* Command4 = nullptr;
     QPushButton* Command2 = nullptr;

@@ -3,6 +3,8 @@
 #include "messages/cue_literals.h"
 #include "messages/version.h"
 #include "session/session.h"
+#include "widgets/controls.h"
+#include "widgets/digit_pad.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
 
@@ -29,6 +31,20 @@ const QString kDesignCaption = QStringLiteral("生成高效36选7随机号码");
 const QString kUseButtonsNotice = QStringLiteral("注意：BR    请您点击底下的数字按钮输入！");
 const QString kOrderNotice = QStringLiteral("注意：BR    您输入的第一个数字应小于第二个数字！");
 constexpr int kPaintIntervalMs = 100;
+
+// The generator's pad: each of its fields takes one digit, so it has no delete key, and
+// its keys share the window's width in the window's own type.
+DigitPadLook generatorPadLook()
+{
+    DigitPadLook look;
+    look.frameName = QStringLiteral("Frame2");
+    look.digitFont = fonts::font(fonts::kSong, 16, true);
+    look.digitSize = QSize(72, 64);
+    look.eraseKey = false;
+    look.spacing = 6;
+    look.stretchDigits = true;
+    return look;
+}
 
 void setIfChanged(PadLineEdit* box, const QString& text)
 {
@@ -140,15 +156,8 @@ void AutoCode1::buildControls()
     Command2->setMinimumHeight(fonts::px(56));
     Command1->setMinimumHeight(fonts::px(56));
 
-    Frame2 = new QFrame(this);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFrameShape(QFrame::StyledPanel);
-    for (int d = 0; d <= 9; ++d) {
-        Command3[d] = makeButton(QStringLiteral("Command3(%1)").arg(d), QString::number(d),
-                                 fonts::font(fonts::kSong, 16, true), Frame2);
-        Command3[d]->setMinimumSize(fonts::px(72), fonts::px(64));
-        Command3[d]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    }
+    Frame2 = new DigitPad(generatorPadLook(), this);
+    Command3 = Frame2->digitKeys();
 
     // The select-all of the "加强打散" boxes exists but is never shown.
     Command4 = makeButton(QStringLiteral("Command4"), QStringLiteral("全选加强打散"), text, this);
@@ -232,11 +241,6 @@ void AutoCode1::layoutControls()
     actions->addWidget(Command1, 3);
     root->addLayout(actions);
 
-    auto* pad = new QHBoxLayout(Frame2);
-    pad->setContentsMargins(6, 6, 6, 6);
-    pad->setSpacing(6);
-    for (QPushButton* digit : Command3)
-        pad->addWidget(digit);
     root->addWidget(Frame2);
 
     Command4->move(width() - 20, 0);
@@ -248,8 +252,7 @@ void AutoCode1::connectHandlers()
     connect(Command2, &QPushButton::clicked, this, &AutoCode1::Command2_Click);
     connect(Command4, &QPushButton::clicked, this, &AutoCode1::Command4_Click);
     connect(Timer1, &QTimer::timeout, this, &AutoCode1::Timer1_Timer);
-    for (int d = 0; d <= 9; ++d)
-        connect(Command3[d], &QPushButton::clicked, this, [this, d] { Command3_Click(d); });
+    connect(Frame2, &DigitPad::digitPressed, this, &AutoCode1::Command3_Click);
 
     auto selects = [this](PadLineEdit* box, qint16 code) {
         connect(box, &PadLineEdit::clicked, this, [this, code] { Field_Click(code); });
@@ -279,7 +282,7 @@ void AutoCode1::Form_Load()
 {
     Option1[0]->setChecked(true);
     ToText1 = kNoField;
-    enableDigitButtons(Command3, {});
+    Frame2->offer({});
     Timer1->stop();
     // The only seeding: later runs in this loaded window continue the sequence.
     m_random = std::make_unique<UniformRandom>(UniformRandom::clockSeed());
@@ -292,7 +295,7 @@ void AutoCode1::Command2_Click()
     ToText1 = kNoField;
     for (QCheckBox* box : C1)
         box->setChecked(false);
-    enableDigitButtons(Command3, {});
+    Frame2->offer({});
     Timer1->stop();
     setSettingsTexts(SettingsTexts());
 }
@@ -356,7 +359,7 @@ void AutoCode1::Field_Click(qint16 code)
             low->setText(QStringLiteral("1"));
         lowText = low->text();
     }
-    enableDigitButtons(Command3, digitsOnClick(code, lowText));
+    Frame2->offer(digitsOnClick(code, lowText));
 }
 
 void AutoCode1::Command3_Click(int Index)
@@ -368,7 +371,7 @@ void AutoCode1::Command3_Click(int Index)
         return;
     const qint16 code = ToText1;
     box->setText(box->text() + QString::number(Index));
-    enableDigitButtons(Command3, digitsAfterKey(code, box->text()));
+    Frame2->offer(digitsAfterKey(code, box->text()));
     noteClampedValue(code);
     box->setFocus();
     box->setCursorPosition(box->text().size());

@@ -7,12 +7,14 @@
 #include "generator/field_input.h"
 #include "generator/generation.h"
 #include "generator/settings.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/secondary_window.h"
 
 #include <QElapsedTimer>
 #include <array>
 #include <memory>
 
+class DigitPad;
 class Session;
 class QButtonGroup;
 class QCheckBox;
@@ -52,7 +54,7 @@ public:
     QLabel* Label22 = nullptr;
     PadLineEdit* ErrForNum = nullptr;
     QLabel* Label20 = nullptr;
-    QFrame* Frame2 = nullptr;
+    DigitPad* Frame2 = nullptr;
     std::array<QPushButton*, 10> Command3{};
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;

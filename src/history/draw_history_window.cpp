@@ -7,23 +7,25 @@
 #include "history/prize_amounts_window.h"
 #include "messages/message_text.h"
 #include "session/session.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
+#include "widgets/ticket_box.h"
 
 #include <QAbstractTableModel>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
-#include <QStandardPaths>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 

@@ -4,9 +4,9 @@
 // are pasted or read from a text file, and the history is exported as text.
 #pragma once
 
-#include "widgets/widgets.h"
 #include "history/draw_history.h"
 #include "history/multi_draw_check.h"
+#include "widgets/secondary_window.h"
 
 #include <vector>
 

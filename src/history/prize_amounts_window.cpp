@@ -1,11 +1,14 @@
 #include "history/prize_amounts_window.h"
 
 #include "history/draw_history.h"
+#include "widgets/controls.h"
+#include "widgets/digit_pad.h"
 #include "widgets/fonts.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,13 +46,12 @@ PrizeAmounts1::PrizeAmounts1(const QString& drawText, const tickets::FloatingAmo
     }
     fields->setColumnStretch(3, 1);
     root->addLayout(fields);
-    const DigitPad pad = makeDigitPad(this);
-    Command3 = pad.digits;
-    Command4 = pad.erase;
-    for (int k = 0; k <= 9; ++k)
-        connect(Command3[size_t(k)], &QPushButton::clicked, this, [this, k] { digit_Click(k); });
-    connect(Command4, &QPushButton::clicked, this, &PrizeAmounts1::erase_Click);
-    root->addWidget(pad.frame);
+    auto* pad = new DigitPad(this);
+    Command3 = pad->digitKeys();
+    Command4 = pad->eraseKey();
+    connect(pad, &DigitPad::digitPressed, this, &PrizeAmounts1::digit_Click);
+    connect(pad, &DigitPad::erasePressed, this, &PrizeAmounts1::erase_Click);
+    root->addWidget(pad);
     SaveAmounts = makeButton(QStringLiteral("SaveAmounts"), QStringLiteral("保存奖金"), textFont, this);
     CloseAmounts = makeButton(QStringLiteral("CloseAmounts"), QStringLiteral("关闭"), textFont, this);
     auto* commands = new QHBoxLayout;

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "tickets/prize_money.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/secondary_window.h"
 
 #include <array>
 

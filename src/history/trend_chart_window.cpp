@@ -1,6 +1,7 @@
 #include "history/trend_chart_window.h"
 
 #include "printing/word_processor_ui.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
 

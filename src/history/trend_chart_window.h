@@ -7,7 +7,7 @@
 #pragma once
 
 #include "history/trend_model.h"
-#include "widgets/widgets.h"
+#include "widgets/secondary_window.h"
 
 #include <vector>
 

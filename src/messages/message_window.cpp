@@ -4,16 +4,18 @@
 #include "messages/speech_ui.h"
 #include "messages/spoken_text.h"
 #include "widgets/background_document.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/widget_text.h"
 
 #include <QDir>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace {

@@ -3,7 +3,7 @@
 // title bar's close button unloads it (the next use shows the usage text again).
 #pragma once
 
-#include "widgets/widgets.h"
+#include "widgets/secondary_window.h"
 
 #include <memory>
 

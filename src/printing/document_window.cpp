@@ -1,11 +1,11 @@
 #include "printing/document_window.h"
 
 #include "printing/word_processor_ui.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
-#include "widgets/widgets.h"
+#include "widgets/widget_text.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +13,7 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPageLayout>

@@ -7,7 +7,9 @@
 #include "messages/speech_ui.h"
 #include "session/slot_preload.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/controls.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 
 #include <QDir>
 

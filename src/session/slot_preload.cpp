@@ -1,7 +1,7 @@
 #include "session/slot_preload.h"
 
 #include "widgets/background_document.h"
-#include "widgets/widgets.h"
+#include "widgets/widget_text.h"
 
 namespace {
 

@@ -1,12 +1,14 @@
 #include "tickets/multi_ticket_window.h"
 
 #include "tickets/ticket_text.h"
+#include "widgets/controls.h"
 #include "widgets/fonts.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "tickets/multi_ticket.h"
-#include "widgets/widgets.h"
+#include "widgets/secondary_window.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #include "widgets/ticket_marks.h"
 
-#include "widgets/widgets.h"
 #include "tickets/ticket_text.h"
+#include "widgets/ticket_box.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>

@@ -14,8 +14,8 @@
 // main window.
 #include "app/main_window.h"
 #include "app/session_ticket_feed.h"
-#include "bench/bench_support.h"
 #include "archive/archive_window.h"
+#include "bench/bench_support.h"
 #include "editing/count_dialog_window.h"
 #include "editing/row_editor_window.h"
 #include "generator/generator_window.h"
@@ -29,13 +29,11 @@
 #include "widgets/fonts.h"
 #include "widgets/qt_chinese.h"
 #include "widgets/screen_placement.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
-#include <QPointer>
-#include <QRandomGenerator>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -47,14 +45,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
-#include <QStyle>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <QTabBar>
 #include <QTableView>
 #include <QTextEdit>

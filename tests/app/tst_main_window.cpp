@@ -4,12 +4,12 @@
 #include "messages/message_window.h"
 #include "support/test_support.h"
 #include "tickets/multi_ticket_window.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QDir>
-#include <QPointer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>

@@ -6,7 +6,8 @@
 #include "messages/version.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,13 @@
 // The ticket box after a check: row numbers, winning lines and matched numbers shown as
 // marks beside and over the text, which itself stays as the check left it.
 #include "app/main_window.h"
-#include "widgets/ticket_marks.h"
-#include "widgets/widgets.h"
-#include "support/test_support.h"
 #include "messages/speech_ui.h"
 #include "session/session.h"
+#include "support/test_support.h"
 #include "tickets/prize_check.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
+#include "widgets/ticket_marks.h"
 
 #include <QLabel>
 #include <QLineEdit>

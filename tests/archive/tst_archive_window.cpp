@@ -4,9 +4,9 @@
 #include "archive/archive_window.h"
 #include "archive/date_time_text.h"
 #include "messages/cue_literals.h"
-#include "tickets/ticket_text.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
+#include "tickets/ticket_text.h"
+#include "widgets/ticket_box.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "history/draw_history_window.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,7 +5,6 @@
 #include "archive/data_folder_start_ui.h"
 #include "support/test_files.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "support/test_files.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -10,8 +10,10 @@
 #include "support/test_support.h"
 #include "tickets/prize_check.h"
 #include "tickets/ticket_text.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 #include "widgets/ticket_marks.h"
-#include "widgets/widgets.h"
+#include "widgets/widget_text.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,7 +8,8 @@
 #include "support/test_support.h"
 #include "tickets/multi_ticket_window.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
+#include "widgets/widget_text.h"
 
 #include <QApplication>
 #include <QPointer>

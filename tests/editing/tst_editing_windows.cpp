@@ -6,7 +6,7 @@
 #include "messages/cue_literals.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QAction>
 #include <QApplication>

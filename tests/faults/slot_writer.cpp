@@ -18,11 +18,11 @@
 #include "app/main_window.h"
 #include "archive/data_folder_start_ui.h"
 #include "archive/durable_write.h"
-#include "history/draw_history.h"
-#include "widgets/widgets.h"
 #include "fault_texts.h"
 #include "generator/generator_window.h"
+#include "history/draw_history.h"
 #include "support/test_support.h"
+#include "widgets/ticket_box.h"
 
 #include <QApplication>
 #include <QHash>

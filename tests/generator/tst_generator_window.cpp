@@ -7,7 +7,7 @@
 #include "messages/version.h"
 #include "support/test_support.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,15 +1,15 @@
 // The draw history window and the check that fills it.
 #include "app/main_window.h"
-#include "widgets/widgets.h"
 #include "archive/date_time_text.h"
 #include "history/draw_history_window.h"
 #include "history/prize_amounts_window.h"
 #include "support/test_support.h"
+#include "widgets/ticket_box.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QMenu>
 #include <QPlainTextEdit>

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>

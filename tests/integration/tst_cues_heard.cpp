@@ -7,7 +7,8 @@
 #include "app/main_window.h"
 #include "messages/sound_cues_ui.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -19,7 +19,7 @@
 #include "printing/document_window.h"
 #include "printing/order_sheet.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "printing/order_sheet.h"
 #include "printing/word_processor_ui.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QLabel>
 #include <QPushButton>

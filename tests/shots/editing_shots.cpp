@@ -4,7 +4,7 @@
 #include "editing/count_dialog_window.h"
 #include "editing/row_editor_window.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QPushButton>
 #include <QTextCursor>

@@ -1,13 +1,12 @@
 #include "shots.h"
 
 #include "app/main_window.h"
-#include "widgets/widgets.h"
 #include "history/draw_history_window.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QGuiApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>

@@ -1,7 +1,6 @@
 #include "shots.h"
 
 #include "app/main_window.h"
-#include "widgets/widgets.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -1,7 +1,8 @@
 #include "shots.h"
 
 #include "app/main_window.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 
 #include <QLineEdit>
 #include <QStringList>

@@ -4,11 +4,12 @@
 #include "app/session_ticket_feed.h"
 #include "history/draw_history.h"
 #include "tickets/multi_ticket_window.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace {

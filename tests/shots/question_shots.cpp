@@ -2,7 +2,7 @@
 
 #include "app/main_window.h"
 #include "archive/archive_window.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QPushButton>
 

@@ -4,9 +4,9 @@
 #include "app/main_window.h"
 #include "widgets/fonts.h"
 #include "widgets/qt_chinese.h"
-#include "widgets/widgets.h"
 
 #include <QFile>
+
 #include "support/test_support.h"
 
 #include <QApplication>

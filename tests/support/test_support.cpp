@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 #include "messages/message_window.h"
 #include "tickets/ticket_text.h"
-#include "widgets/widgets.h"
+#include "widgets/ticket_box.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -11,13 +11,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QFileInfo>
 #include <stdexcept>
 
 CueRecorder::CueRecorder() { cues::setPlayer(this); }

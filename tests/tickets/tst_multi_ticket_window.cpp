@@ -1,9 +1,10 @@
 // The multiple-ticket window: taps build the sets shown in words and counted, the lines go
 // to the box in one piece, and what cannot be expanded is said and puts nothing there.
-#include "tickets/multi_ticket_window.h"
 #include "support/test_support.h"
+#include "tickets/multi_ticket_window.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 

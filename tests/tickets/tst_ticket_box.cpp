@@ -2,7 +2,8 @@
 // read back with CR LF, equals crlfText(), and the caret sits where the edit put it.
 #include "app/main_window.h"
 #include "support/test_support.h"
-#include "widgets/widgets.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 
 #include <QAction>
 #include <QLineEdit>
