@@ -18,7 +18,8 @@
 #include <cmath>
 #include <utility>
 
-using editing::RowEditorFields;
+using editing::RowEditorField;
+using editing::RowEditorState;
 
 namespace {
 
@@ -48,10 +49,7 @@ editX1::editX1(Session& session, QWidget* parent) : SecondaryWindow(parent), m_s
     buildControls();
     connectHandlers();
     // Loaded with nothing chosen: the pad waits for a field click.
-    GoText1 = 0;
-    Frame1->offer({});
-    Command4->setEnabled(false);
-    Command2->setEnabled(false);
+    showState(editing::resetEditor());
 }
 
 void editX1::buildControls()
@@ -130,9 +128,9 @@ void editX1::buildControls()
 
 void editX1::connectHandlers()
 {
-    connect(Text1, &PadLineEdit::clicked, this, &editX1::Text1_Click);
-    connect(Text2, &PadLineEdit::clicked, this, &editX1::Text2_Click);
-    connect(Text3, &PadLineEdit::clicked, this, &editX1::Text3_Click);
+    connect(Text1, &PadLineEdit::clicked, this, [this] { chooseField(RowEditorField::Row); });
+    connect(Text2, &PadLineEdit::clicked, this, [this] { chooseField(RowEditorField::OldLine); });
+    connect(Text3, &PadLineEdit::clicked, this, [this] { chooseField(RowEditorField::NewLine); });
     for (PadLineEdit* field : {Text1, Text2, Text3})
         connect(field, &PadLineEdit::keyDown, this, &editX1::Text_KeyDown);
     connect(Frame1, &DigitPad::digitPressed, this, &editX1::Command3_Click);
@@ -145,114 +143,28 @@ void editX1::connectHandlers()
 
 void editX1::Command1_Click()
 {
-    GoText1 = 0;
-    Command4->setEnabled(false);
-    Text1->clear();
-    Text2->clear();
-    Text3->clear();
-    Frame1->offer({});
-    Text1->setEnabled(true);
-    Text2->setEnabled(true);
-    Command2->setEnabled(false);
+    showState(editing::resetEditor());
     // Only the design caption holds an "N"; later resets leave the count as it is.
     QString caption = windowTitle();
     caption.replace(QLatin1Char('N'), QString::number(m_session.AllList));
     setWindowTitle(caption);
 }
 
-// ---- field clicks ----
+// ---- field clicks, digit pad and backspace ----
 
-void editX1::Text1_Click()
+void editX1::chooseField(RowEditorField field)
 {
-    FixFields1();
-    GoText1 = 1;
-    Command4->setEnabled(!Text1->text().isEmpty());
-    applyRowRule(true);
-    focusAtEnd(Text1);
+    showState(editing::chooseField(state(), field, m_session.AllList));
 }
-
-void editX1::Text2_Click() { chooseNumberField(2, Text2); }
-
-void editX1::Text3_Click() { chooseNumberField(3, Text3); }
-
-void editX1::chooseNumberField(qint16 go, PadLineEdit* field)
-{
-    FixFields1();
-    GoText1 = go;
-    Command4->setEnabled(!field->text().isEmpty());
-    applyNumberRule(field);
-    focusAtEnd(field);
-}
-
-// ---- digit pad and backspace ----
 
 void editX1::Command3_Click(int Index)
 {
-    switch (GoText1) {
-    case 1:
-        Text1->setText(Text1->text() + QString::number(Index));
-        focusAtEnd(Text1);
-        Text2->clear();
-        Text2->setEnabled(false);
-        Command4->setEnabled(true);
-        applyRowRule(false);
-        break;
-    case 2:
-        Text2->setText(editing::appendNumberDigit(Text2->text(), Index));
-        applyNumberRule(Text2);
-        focusAtEnd(Text2);
-        Text1->setText(editing::kRowPlaceholder);
-        Text1->setEnabled(false);
-        Command4->setEnabled(true);
-        break;
-    case 3:
-        Text3->setText(editing::appendNumberDigit(Text3->text(), Index));
-        applyNumberRule(Text3);
-        focusAtEnd(Text3);
-        Command4->setEnabled(true);
-        break;
-    default:
-        break;
-    }
-    FixFields1();
+    showState(editing::pressDigit(state(), Index, m_session.AllList));
 }
 
 void editX1::Command4_Click()
 {
-    switch (GoText1) {
-    case 1: {
-        QString row = Text1->text();
-        row.chop(1);
-        Text1->setText(row);
-        focusAtEnd(Text1);
-        Text2->setEnabled(false);
-        if (row.isEmpty()) {
-            Command4->setEnabled(false);
-            Text2->clear();
-            Text2->setEnabled(true);
-        }
-        applyRowRule(false);
-        break;
-    }
-    case 2:
-        Text2->setText(editing::removeLastNumber(Text2->text()));
-        focusAtEnd(Text2);
-        if (Text2->text().isEmpty()) {
-            Command4->setEnabled(false);
-            Text1->clear();
-            Text1->setEnabled(true);
-        }
-        applyNumberRule(Text2);
-        break;
-    case 3:
-        Text3->setText(editing::removeLastNumber(Text3->text()));
-        focusAtEnd(Text3);
-        applyNumberRule(Text3);
-        break;
-    default:
-        break;
-    }
-    FixFields1();
+    showState(editing::pressErase(state(), m_session.AllList));
 }
 
 // ---- replacement ----
@@ -260,7 +172,7 @@ void editX1::Command4_Click()
 void editX1::Command2_Click()
 {
     const editing::ReplaceOutcome outcome =
-        editing::replaceLine(m_session.ticketBox().crlfText(), fields());
+        editing::replaceLine(m_session.ticketBox().crlfText(), state().fields);
     if (outcome.path == editing::ReplacePath::None)
         return;
     if (outcome.text != m_session.ticketBox().crlfText()) {
@@ -292,41 +204,36 @@ void editX1::onCloseButton()
 
 // ---- helpers ----
 
-RowEditorFields editX1::fields() const
+RowEditorState editX1::state() const
 {
-    RowEditorFields f;
-    f.row = Text1->text();
-    f.oldLine = Text2->text();
-    f.newLine = Text3->text();
-    f.rowEnabled = Text1->isEnabled();
-    return f;
+    RowEditorState st;
+    st.fields.row = Text1->text();
+    st.fields.oldLine = Text2->text();
+    st.fields.newLine = Text3->text();
+    st.fields.rowEnabled = Text1->isEnabled();
+    st.oldLineEnabled = Text2->isEnabled();
+    st.active = RowEditorField(GoText1);
+    st.offered = Frame1->offered();
+    st.eraseEnabled = Command4->isEnabled();
+    st.canReplace = Command2->isEnabled();
+    return st;
 }
 
-void editX1::FixFields1()
+void editX1::showState(const RowEditorState& st)
 {
-    RowEditorFields f = fields();
-    const bool canReplace = editing::checkFields(f);
-    for (auto [field, text] : {std::pair{Text1, f.row}, std::pair{Text2, f.oldLine},
-                               std::pair{Text3, f.newLine}})
+    for (auto [field, text] : {std::pair{Text1, st.fields.row}, std::pair{Text2, st.fields.oldLine},
+                               std::pair{Text3, st.fields.newLine}})
         if (field->text() != text)
             field->setText(text);
-    if (!f.rowEnabled)
-        Text1->setEnabled(false);
-    Command2->setEnabled(canReplace);
-}
-
-void editX1::applyRowRule(bool offerAllFirstDigits)
-{
-    Frame1->offer(editing::rowDigits(Text1->text(), m_session.AllList, offerAllFirstDigits));
-}
-
-void editX1::applyNumberRule(const PadLineEdit* field)
-{
-    Frame1->offer(editing::numberFieldDigits(field->text()));
-}
-
-void editX1::focusAtEnd(PadLineEdit* field)
-{
-    field->setFocus();
-    field->setCursorPosition(field->text().size());
+    Text1->setEnabled(st.fields.rowEnabled);
+    Text2->setEnabled(st.oldLineEnabled);
+    GoText1 = qint16(st.active);
+    Frame1->offer(st.offered);
+    Command4->setEnabled(st.eraseEnabled);
+    Command2->setEnabled(st.canReplace);
+    const std::array<PadLineEdit*, 4> byField{nullptr, Text1, Text2, Text3};
+    if (PadLineEdit* active = byField[size_t(GoText1)]) {
+        active->setFocus();
+        active->setCursorPosition(active->text().size());
+    }
 }

@@ -15,7 +15,8 @@ class QLabel;
 class QPushButton;
 
 namespace editing {
-struct RowEditorFields;
+enum class RowEditorField : qint16;
+struct RowEditorState;
 }
 
 class editX1 : public SecondaryWindow {
@@ -40,7 +41,7 @@ public:
     QPushButton* Command2 = nullptr;
     QPushButton* Command1 = nullptr;
 
-    // Active field: 0 none, 1 Text1, 2 Text2, 3 Text3.
+    // The field the pad fills, an editing::RowEditorField: 0 none, 1 Text1, 2 Text2, 3 Text3.
     qint16 GoText1 = 0;
 
 protected:
@@ -50,22 +51,15 @@ private:
     void buildControls();
     void connectHandlers();
 
-    void Text1_Click();
-    void Text2_Click();
-    void Text3_Click();
-    // A click on a number field (Text2, Text3): it becomes the one the pad fills.
-    void chooseNumberField(qint16 go, PadLineEdit* field);
+    void chooseField(editing::RowEditorField field);
     void Command3_Click(int Index);
     void Command4_Click();
     void Command2_Click();
     void Text_KeyDown(int key);
 
-    // The field check: runs before every field click and after every press.
-    void FixFields1();
-    editing::RowEditorFields fields() const;
-    void applyRowRule(bool offerAllFirstDigits);
-    void applyNumberRule(const PadLineEdit* field);
-    static void focusAtEnd(PadLineEdit* field);
+    // The fields, their switches and the pad as the rules see them, and back.
+    editing::RowEditorState state() const;
+    void showState(const editing::RowEditorState& state);
 
     Session& m_session;
 };

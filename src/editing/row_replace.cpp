@@ -7,22 +7,7 @@
 
 namespace editing {
 
-using tickets::DigitSet;
-using tickets::digitRange;
-
 namespace {
-
-QString withoutSpaces(QString text)
-{
-    text.remove(QLatin1Char(' '));
-    return text;
-}
-
-// A number field's length when a first digit waits for its second: 1, 4, …, 19.
-bool secondDigitDue(qsizetype length)
-{
-    return length % 3 == 1 && length < kFullLineLength;
-}
 
 const QString kFailed = QStringLiteral("替换执行失败：BR    SORRY，");
 const QString kSameOrder = QStringLiteral("请尝直接替换，注意被替换的号码每个数字的顺序都要完全一致。");
@@ -93,80 +78,6 @@ ReplaceOutcome replaceByContent(const QString& boxText, const RowEditorFields& f
 }
 
 }  // namespace
-
-DigitSet rowDigits(const QString& row, qint16 allList, bool offerAllFirstDigits)
-{
-    DigitSet set{};
-    if (row.isEmpty()) {
-        for (int k = 1; k <= 9; ++k)
-            set[k] = offerAllFirstDigits || k <= allList;
-        return set;
-    }
-    // A row of six or more digits is beyond any 16-bit count already.
-    if (!isRowNumber(row) || row.size() > 5)
-        return set;
-    const qint64 base = row.toLongLong() * 10;
-    for (int k = 0; k <= 9; ++k)
-        set[k] = base + k <= allList;
-    return set;
-}
-
-DigitSet numberFieldDigits(const QString& field)
-{
-    const qsizetype length = field.size();
-    if (length >= kFullLineLength)
-        return DigitSet{};
-    if (secondDigitDue(length)) {
-        const QChar first = field.back();
-        if (first == QLatin1Char('3'))
-            return digitRange(0, 6);
-        if (first == QLatin1Char('0'))
-            return digitRange(1, 9);
-        return digitRange(0, 9);
-    }
-    return digitRange(0, 3);
-}
-
-QString appendNumberDigit(const QString& field, int digit)
-{
-    QString out = field + QString::number(digit);
-    if (secondDigitDue(field.size()))
-        out += QLatin1Char(' ');
-    return out;
-}
-
-QString removeLastNumber(const QString& field)
-{
-    return field.left(std::max<qsizetype>(0, field.size() - 3));
-}
-
-bool isRowNumber(const QString& row)
-{
-    if (row.isEmpty())
-        return false;
-    for (const QChar c : row)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
-
-bool checkFields(RowEditorFields& fields)
-{
-    if (!fields.row.isEmpty() && !tickets::isNumeric(fields.row))
-        fields.row.clear();
-    if (!fields.oldLine.isEmpty()) {
-        if (tickets::isNumeric(withoutSpaces(fields.oldLine))) {
-            fields.row = kRowPlaceholder;
-            fields.rowEnabled = false;
-        } else {
-            fields.oldLine.clear();
-        }
-    }
-    if (!fields.newLine.isEmpty() && !tickets::isNumeric(withoutSpaces(fields.newLine)))
-        fields.newLine.clear();
-    return fields.newLine.size() == kFullLineLength
-           && (isRowNumber(fields.row) || fields.oldLine.size() == kFullLineLength);
-}
 
 ReplacePath replacePath(const RowEditorFields& fields)
 {

@@ -49,3 +49,11 @@ void DigitPad::offer(const tickets::DigitSet& offered)
     for (int d = 0; d <= 9; ++d)
         m_digits[size_t(d)]->setEnabled(offered.test(d));
 }
+
+tickets::DigitSet DigitPad::offered() const
+{
+    tickets::DigitSet set;
+    for (int d = 0; d <= 9; ++d)
+        set[size_t(d)] = m_digits[size_t(d)]->isEnabled();
+    return set;
+}

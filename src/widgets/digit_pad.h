@@ -39,6 +39,8 @@ public:
 
     // Enables the digit keys that `offered` holds, and disables the others.
     void offer(const tickets::DigitSet& offered);
+    // The digit keys enabled now.
+    tickets::DigitSet offered() const;
 
 signals:
     void digitPressed(int digit);

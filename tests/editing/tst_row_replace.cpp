@@ -1,4 +1,5 @@
-// The row replace editor's rules: digits its pad offers, the field check, the paths.
+// The row replace editor's rules: digits its pad offers, the field check, what its keys
+// do to the fields, the replacement paths.
 #include "editing/row_replace.h"
 
 #include <QTest>
@@ -44,6 +45,8 @@ private slots:
     void numberFieldRule();
     void fieldCheck_data();
     void fieldCheck();
+    void editorEvents_data();
+    void editorEvents();
     void replacement_data();
     void replacement();
     void noPathChangesNothing();
@@ -123,6 +126,64 @@ void RowReplaceTest::fieldCheck()
     QCOMPARE(before.oldLine, after.oldLine);
     QCOMPARE(before.newLine, after.newLine);
     QCOMPARE(before.rowEnabled, after.rowEnabled);
+}
+
+void RowReplaceTest::editorEvents_data()
+{
+    // Events: R, O, N click Text1, Text2, Text3; a digit is a pad key; < is "←"; ! resets.
+    // Switches on: r row field, o old-line field, e "←", x "执行替换".
+    QTest::addColumn<QString>("events");
+    QTest::addColumn<RowEditorFields>("fields");
+    QTest::addColumn<QString>("switches");
+    QTest::addColumn<QString>("offered");
+    const RowEditorFields none{"", "", "", true};
+    QTest::newRow("row clicked") << "R" << none << "ro" << "123456789";
+    QTest::newRow("row keyed locks the old line")
+        << "R2" << RowEditorFields{"2", "", "", true} << "re" << "012345";
+    QTest::newRow("row erased frees the old line") << "R2<" << none << "ro" << "123456789";
+    QTest::newRow("old line keyed locks the row")
+        << "O0105" << RowEditorFields{kRowPlaceholder, "01 05 ", "", false} << "oe" << "0123";
+    QTest::newRow("old line erased frees the row") << "O01<" << none << "ro" << "0123";
+    QTest::newRow("row and new line") << "R3N04101622283435" << byRow("3") << "rex" << "";
+    QTest::newRow("old and new line")
+        << "O01051218233007N04101622283435" << byContent(A) << "oex" << "";
+    QTest::newRow("new line erased") << "N0410<" << RowEditorFields{"", "", "04 ", true} << "roe"
+                                     << "0123";
+    QTest::newRow("a key before a click") << "5<" << none << "ro" << "";
+    QTest::newRow("reset") << "R3N0410!" << none << "ro" << "";
+}
+
+void RowReplaceTest::editorEvents()
+{
+    QFETCH(QString, events);
+    QFETCH(RowEditorFields, fields);
+    QFETCH(QString, switches);
+    QFETCH(QString, offered);
+    const qint16 allList = 25;
+    RowEditorState state = resetEditor();
+    for (const QChar event : events) {
+        if (event.isDigit())
+            state = pressDigit(state, event.digitValue(), allList);
+        else if (event == '<')
+            state = pressErase(state, allList);
+        else if (event == '!')
+            state = resetEditor();
+        else
+            state = chooseField(state,
+                                event == 'R' ? RowEditorField::Row
+                                : event == 'O' ? RowEditorField::OldLine : RowEditorField::NewLine,
+                                allList);
+    }
+    QCOMPARE(state.fields.row, fields.row);
+    QCOMPARE(state.fields.oldLine, fields.oldLine);
+    QCOMPARE(state.fields.newLine, fields.newLine);
+    QString on;
+    for (auto [letter, set] : {std::pair{'r', state.fields.rowEnabled}, std::pair{'o', state.oldLineEnabled},
+                               std::pair{'e', state.eraseEnabled}, std::pair{'x', state.canReplace}})
+        if (set)
+            on += QLatin1Char(letter);
+    QCOMPARE(on, switches);
+    QCOMPARE(digits(state.offered), offered);
 }
 
 void RowReplaceTest::replacement_data()
