@@ -18,11 +18,13 @@
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
 #include "widgets/pad_line_edit.h"
+#include "widgets/reading_look.h"
 #include "widgets/screen_placement.h"
 #include "widgets/ticket_box.h"
 #include "widgets/ticket_marks.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -62,12 +64,12 @@ QFont ticketBoxFont()
     return fonts::font(fonts::kHei, 21.75, true);
 }
 
-// The height at which the ticket box shows `lines` whole lines. Its lines are short, so
-// the sideways scroll bar, which only an edited line could need, takes no room here.
-int ticketBoxHeightFor(const QPlainTextEdit* box, int lines)
+// The height at which the ticket box shows `lines` whole lines in `font`. Its lines are
+// short, so the sideways scroll bar, which only an edited line could need, takes no room.
+int ticketBoxHeightFor(const QPlainTextEdit* box, const QFont& font, int lines)
 {
     const int margins = 2 * (box->frameWidth() + qCeil(box->document()->documentMargin()));
-    return lines * box->fontMetrics().lineSpacing() + margins;
+    return lines * QFontMetrics(font).lineSpacing() + margins;
 }
 
 }  // namespace
@@ -82,8 +84,11 @@ Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
 {
     fonts::installSubstitutions();
     largeType::install();
+    const archive::Settings settings = archive::loadSettings(folders.data);
+    look::setHighContrast(settings.highContrast);
+    look::setReadingPercent(settings.fontSize);
     // Slot 0 is read on a worker thread while the controls are built (start-up step 4 takes it).
-    m_session.preloadFirstSlot(ticketBoxFont());
+    m_session.preloadFirstSlot(look::readingFont(ticketBoxFont()));
     setObjectName(QStringLiteral("Form1"));
     buildControls();
     m_session.attachBoxes(Text88, Text0);
@@ -94,6 +99,31 @@ Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
 
 Form1::~Form1() = default;
 
+void Form1::applyLook()
+{
+    QWidget* central = centralWidget();
+    QPalette grey = central->palette();
+    grey.setColor(QPalette::Window, look::backgroundColour(QColor(224, 224, 224)));
+    central->setPalette(grey);
+    setTextColor(Label4, look::textColour(Qt::red));
+    setTextColor(Text0, look::textColour(QColor(192, 0, 0)));
+    setTextColor(CurrentSlot, look::textColour(QColor(0, 0, 160)));
+    setTextColor(PrizeMoney, look::textColour(QColor(0, 0, 160)));
+    // The status line is light on dark grey, or white on black.
+    QPalette status = Label9->palette();
+    status.setColor(QPalette::Window, look::highContrast() ? QColor(Qt::black) : QColor(128, 128, 128));
+    status.setColor(QPalette::WindowText, look::highContrast() ? QColor(Qt::white) : QColor(255, 255, 224));
+    Label9->setPalette(status);
+
+    Text0->setFont(look::readingFont(fonts::font(fonts::kHei, 18, true)));
+    Text0->setMinimumWidth(fonts::px(look::readingWidth(420)));
+    Text88->setFont(look::readingFont(ticketBoxFont()));
+    // Three lines of the design's type at least: a larger reading type shows fewer lines
+    // rather than push the window past the screen.
+    Text88->setMinimumHeight(ticketBoxHeightFor(Text88, ticketBoxFont(), 3));
+    Text88Rows->restyle();
+}
+
 void Form1::buildControls()
 {
     const QFont heading = fonts::font(fonts::kSong, 15, true);
@@ -101,9 +131,6 @@ void Form1::buildControls()
 
     auto* central = new QWidget(this);
     central->setAutoFillBackground(true);
-    QPalette grey = central->palette();
-    grey.setColor(QPalette::Window, QColor(224, 224, 224));
-    central->setPalette(grey);
     setCentralWidget(central);
 
     Label3 = makeLabel(QStringLiteral("Label3"), QStringLiteral("南粤风采 36选7"),
@@ -111,13 +138,9 @@ void Form1::buildControls()
     Label1 = makeLabel(QStringLiteral("Label1"), QStringLiteral("一、开奖中奖号码设置："), heading,
                        central);
     Label4 = makeLabel(QStringLiteral("Label4"), QStringLiteral("开奖号码："), heading, central);
-    setTextColor(Label4, Qt::red);
 
     Text0 = new PadLineEdit(central);
     Text0->setObjectName(QStringLiteral("Text0"));
-    Text0->setFont(fonts::font(fonts::kHei, 18, true));
-    setTextColor(Text0, QColor(192, 0, 0));
-    Text0->setMinimumWidth(fonts::px(420));
     Command3 = makeButton(QStringLiteral("Command3"), QStringLiteral("清空"), buttonFont, central);
     Command6 = makeButton(QStringLiteral("Command6"), QStringLiteral("查询"), buttonFont, central);
 
@@ -126,14 +149,11 @@ void Form1::buildControls()
     Label11 = makeLabel(QStringLiteral("Label11"), QStringLiteral(".."),
                         fonts::font(fonts::kSong, 14), central);
     CurrentSlot = makeLabel(QStringLiteral("CurrentSlot"), QString(), heading, central);
-    setTextColor(CurrentSlot, QColor(0, 0, 160));
 
     Text88 = new TicketBox(central);
     Text88->setObjectName(QStringLiteral("Text88"));
-    Text88->setFont(ticketBoxFont());
     Text88->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text88->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text88->setMinimumHeight(ticketBoxHeightFor(Text88, 3));
     Text88Rows = new TicketMarks(Text88);
 
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("清空"), buttonFont, central);
@@ -149,7 +169,6 @@ void Form1::buildControls()
     // Shown after a check until the box or the draw line changes.
     PrizeMoney = makeLabel(QStringLiteral("PrizeMoney"), QString(), fonts::font(fonts::kHei, 18, true),
                            central);
-    setTextColor(PrizeMoney, QColor(0, 0, 160));
     PrizeMoney->setWordWrap(true);
     PrizeMoney->hide();
 
@@ -159,10 +178,6 @@ void Form1::buildControls()
     Label9 = makeLabel(QStringLiteral("Label9"), QStringLiteral("请用下面按钮输入号码"),
                        fonts::font(fonts::kLi, 24, true), Frame1);
     Label9->setAutoFillBackground(true);
-    QPalette statusPalette = Label9->palette();
-    statusPalette.setColor(QPalette::Window, QColor(128, 128, 128));
-    statusPalette.setColor(QPalette::WindowText, QColor(255, 255, 224));
-    Label9->setPalette(statusPalette);
     Label9->setMinimumHeight(fonts::px(44));
 
     const QFont padFont = fonts::font(fonts::kHei, 26.25, true);
@@ -241,6 +256,7 @@ void Form1::buildControls()
     frameLayout->addLayout(pad);
     root->addWidget(Frame1);
 
+    applyLook();
     screens::sizeMainWindow(this, QSize(fonts::px(1280), fonts::px(720)));
 }
 
@@ -268,6 +284,20 @@ void Form1::buildMenus()
     readAloud->setChecked(m_session.speaker().enabled());
     speechSlower = makeAction(QStringLiteral("speechSlower"), QStringLiteral("朗读慢一点"), this);
     speechFaster = makeAction(QStringLiteral("speechFaster"), QStringLiteral("朗读快一点"), this);
+    highContrast = makeAction(QStringLiteral("highContrast"), QStringLiteral("高对比度"), this);
+    highContrast->setCheckable(true);
+    highContrast->setChecked(look::highContrast());
+    fontSize = new QMenu(QStringLiteral("字体大小"), this);
+    fontSize->setObjectName(QStringLiteral("fontSize"));
+    auto* sizes = new QActionGroup(fontSize);
+    for (size_t k = 0; k < fontSizeChoice.size(); ++k) {
+        const int percent = archive::kFontSizes[k];
+        fontSizeChoice[k] = makeAction(QStringLiteral("fontSize%1").arg(percent),
+                                       QStringLiteral("字体大小 %1%").arg(percent), sizes);
+        fontSizeChoice[k]->setCheckable(true);
+        fontSizeChoice[k]->setChecked(percent == look::readingPercent());
+        fontSize->addAction(fontSizeChoice[k]);
+    }
     guan23424 = makeAction(QStringLiteral("guan23424"), QStringLiteral("彩票官网"), this);
     h2p09w34 = makeAction(QStringLiteral("h2p09w34"), QStringLiteral("36选7玩法"), this);
     h2w3434w = makeAction(QStringLiteral("h2w3434w"), QStringLiteral("如何算中奖"), this);
@@ -285,7 +315,8 @@ void Form1::buildMenus()
     separator();
     H3453->addActions({g34435, t34534, drawHistory, trendChart, multiTicket});
     separator();
-    H3453->addActions({readAloud, speechSlower, speechFaster});
+    H3453->addActions({readAloud, speechSlower, speechFaster, highContrast});
+    H3453->addMenu(fontSize);
     separator();
     H3453->addActions({guan23424, h2p09w34, h2w3434w, d34fd});
     separator();
@@ -339,6 +370,10 @@ void Form1::connectHandlers()
     connect(readAloud, &QAction::triggered, this, &Form1::readAloud_Click);
     connect(speechSlower, &QAction::triggered, this, &Form1::speechSlower_Click);
     connect(speechFaster, &QAction::triggered, this, &Form1::speechFaster_Click);
+    connect(highContrast, &QAction::triggered, this, &Form1::highContrast_Click);
+    for (size_t k = 0; k < fontSizeChoice.size(); ++k)
+        connect(fontSizeChoice[k], &QAction::triggered, this,
+                [this, k] { fontSize_Click(archive::kFontSizes[k]); });
     connect(guan23424, &QAction::triggered, this, &Form1::guan23424_Click);
     connect(h2p09w34, &QAction::triggered, this, &Form1::h2p09w34_Click);
     connect(h2w3434w, &QAction::triggered, this, &Form1::h2w3434w_Click);

@@ -17,6 +17,7 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTimer;
 class PadLineEdit;
@@ -110,6 +111,9 @@ public:
     QAction* readAloud = nullptr;
     QAction* speechSlower = nullptr;
     QAction* speechFaster = nullptr;
+    QAction* highContrast = nullptr;
+    QMenu* fontSize = nullptr;  // "字体大小": 100%, 125%, 150%
+    std::array<QAction*, 3> fontSizeChoice{};
     QAction* guan23424 = nullptr;
     QAction* h2p09w34 = nullptr;
     QAction* h2w3434w = nullptr;
@@ -182,12 +186,19 @@ public:
     void readAloud_Click();     // main_window_access.cpp
     void speechSlower_Click();
     void speechFaster_Click();
+    void highContrast_Click();
+    void fontSize_Click(int percent);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls();
+    // The colours of high contrast or not, and the reading type's size, on this window.
+    void applyLook();
+    // Remembers a change of the settings file's own entries; says it when not saved.
+    template <class Change>
+    void rememberSetting(Change change);
     void buildMenus();
     void connectHandlers();
     void startUp();

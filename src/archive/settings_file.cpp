@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QList>
+#include <algorithm>
+#include <iterator>
 
 namespace archive {
 
@@ -28,6 +30,15 @@ int rateOf(const QByteArray& value, int fallback)
     return ok && rate >= kSlowestRate && rate <= kFastestRate ? rate : fallback;
 }
 
+int fontSizeOf(const QByteArray& value, int fallback)
+{
+    bool ok = false;
+    const int size = value.toInt(&ok);
+    return ok && std::find(std::begin(kFontSizes), std::end(kFontSizes), size) != std::end(kFontSizes)
+               ? size
+               : fallback;
+}
+
 }  // namespace
 
 Settings parseSettings(const QByteArray& bytes)
@@ -44,6 +55,10 @@ Settings parseSettings(const QByteArray& bytes)
             settings.readAloud = flagOf(value, settings.readAloud);
         else if (name == "speechRate")
             settings.speechRate = rateOf(value, settings.speechRate);
+        else if (name == "highContrast")
+            settings.highContrast = flagOf(value, settings.highContrast);
+        else if (name == "fontSize")
+            settings.fontSize = fontSizeOf(value, settings.fontSize);
     }
     return settings;
 }
@@ -51,7 +66,9 @@ Settings parseSettings(const QByteArray& bytes)
 QByteArray settingsBytes(const Settings& settings)
 {
     return "readAloud=" + QByteArray(settings.readAloud ? "1" : "0") + "\r\n"
-           + "speechRate=" + QByteArray::number(settings.speechRate) + "\r\n";
+           + "speechRate=" + QByteArray::number(settings.speechRate) + "\r\n"
+           + "highContrast=" + QByteArray(settings.highContrast ? "1" : "0") + "\r\n"
+           + "fontSize=" + QByteArray::number(settings.fontSize) + "\r\n";
 }
 
 QString settingsPath(const QString& dataFolder)

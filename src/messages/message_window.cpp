@@ -6,6 +6,7 @@
 #include "widgets/background_document.h"
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
+#include "widgets/reading_look.h"
 #include "widgets/widget_text.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWind
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
-    Text1->setFont(fonts::font(fonts::kSong, 18));
+    Text1->setFont(look::readingFont(fonts::font(fonts::kSong, 18)));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setPlainText(QStringLiteral("说明\n"));
     Text1->installEventFilter(this);

@@ -95,7 +95,11 @@ void Speaker::setRate(int rate)
 
 void Speaker::save()
 {
-    if (const QString failure = archive::saveSettings(m_dataFolder, m_settings); !failure.isEmpty())
+    const auto own = [this](archive::Settings& settings) {
+        settings.readAloud = m_settings.readAloud;
+        settings.speechRate = m_settings.speechRate;
+    };
+    if (const QString failure = archive::updateSettings(m_dataFolder, own); !failure.isEmpty())
         emit notice(QStringLiteral("设置没有保存：") + failure);
 }
 

@@ -1,6 +1,7 @@
 #include "widgets/ticket_marks.h"
 
 #include "tickets/ticket_text.h"
+#include "widgets/reading_look.h"
 #include "widgets/ticket_box.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -15,21 +16,23 @@ namespace {
 
 constexpr int kSpareRows = 20;  // rows above and below the visible ones that keep their marks
 
-const QColor kMarginBackground(0xE6, 0xE6, 0xE6);
-const QColor kMarginRule(0x99, 0x99, 0x99);
-const QColor kRowNumber(0x44, 0x44, 0x44);
+QColor marginBackground() { return look::backgroundColour(QColor(0xE6, 0xE6, 0xE6)); }
+QColor marginRule() { return look::textColour(QColor(0x99, 0x99, 0x99)); }
+QColor rowNumberColour() { return look::textColour(QColor(0x44, 0x44, 0x44)); }
 
 bool rowBefore(const tickets::LineMark& mark, int row) { return mark.row < row; }
 
 // A matched regular number: dark blue on white, underlined; the matched special number
 // white on dark red. They differ from the other numbers and from each other in
-// lightness and shape as well as in colour.
+// lightness and shape as well as in colour. In high contrast they are black on white
+// and white on black.
 QTextCharFormat numberFormat(quint8 match)
 {
     QTextCharFormat format;
     const bool special = match == tickets::kSpecialMatch;
-    format.setForeground(special ? QColor(Qt::white) : QColor(0x0B, 0x2E, 0x8A));
-    format.setBackground(special ? QColor(0xA3, 0x1F, 0x00) : QColor(Qt::white));
+    const bool high = look::highContrast();
+    format.setForeground(special ? QColor(Qt::white) : high ? QColor(Qt::black) : QColor(0x0B, 0x2E, 0x8A));
+    format.setBackground(special ? (high ? QColor(Qt::black) : QColor(0xA3, 0x1F, 0x00)) : QColor(Qt::white));
     format.setFontWeight(QFont::Black);
     format.setFontUnderline(!special);
     format.setProperty(QTextFormat::UserProperty + 1, int(match));
@@ -262,7 +265,7 @@ const QStaticText& TicketMarks::laidOut(const QString& text)
 void TicketMarks::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), kMarginBackground);
+    painter.fillRect(event->rect(), marginBackground());
     const QAbstractTextDocumentLayout* layout = m_box->document()->documentLayout();
     const int numberRight = padding() + rowNumberWidth();
     // From the first visible line (the scroll bar counts lines) down to the bottom of the
@@ -275,7 +278,7 @@ void TicketMarks::paintEvent(QPaintEvent* event)
             paintRow(painter, numberRight, block.blockNumber(), top, height);
         top += height;
     }
-    painter.setPen(kMarginRule);
+    painter.setPen(marginRule());
     painter.drawLine(width() - 1, event->rect().top(), width() - 1, event->rect().bottom());
 }
 
@@ -284,10 +287,16 @@ void TicketMarks::paintRow(QPainter& painter, int numberRight, int row, int top,
     const tickets::LineMark* mark = markOfRow(row);
     if (mark && mark->level > 0)
         painter.fillRect(0, top, width(), height, levelColour(mark->level));
-    painter.setPen(mark ? QColor(Qt::black) : kRowNumber);
+    painter.setPen(mark ? QColor(Qt::black) : rowNumberColour());
     const QStaticText& number = laidOut(QString::number(row + 1));
     const int textTop = top + (height - qRound(number.size().height())) / 2;
     painter.drawStaticText(numberRight - qRound(number.size().width()), textTop, number);
     if (mark)
         painter.drawStaticText(numberRight + 2 * padding(), textTop, laidOut(markCaption(*mark)));
+}
+
+void TicketMarks::restyle()
+{
+    placeSelections(true);
+    update();
 }

@@ -30,6 +30,8 @@ public:
     // scrolls the first winning line into view.
     void showMarks(std::vector<tickets::LineMark> marks);
     void clearMarks();
+    // Draws the marks again after the look changed (high contrast).
+    void restyle();
 
     // Background of a winning line: one colour for levels 1-2, one for 3-4, one for 5-6.
     static QColor levelColour(int level);

@@ -314,11 +314,14 @@ int main(int argc, char* argv[])
     qtChinese::install();
     screens::fitWindowsToScreen();
     QString picture;
+    QString fontSize;
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--frames") == 0)
             g_frames = true;
         else if (qstrcmp(argv[i], "--pictures") == 0 && i + 1 < argc)
             g_pictures = QString::fromLocal8Bit(argv[++i]);
+        else if (qstrcmp(argv[i], "--font-size") == 0 && i + 1 < argc)
+            fontSize = QString::fromLocal8Bit(argv[++i]);
         else
             picture = QString::fromLocal8Bit(argv[i]);
     }
@@ -327,6 +330,8 @@ int main(int argc, char* argv[])
     started.folder.write(QStringLiteral("Save00.txt"),
                  QStringLiteral("05 08 09 15 17 25 32 \r\n01 07 14 25 29 31 32 \r\n"
                                 "01 18 24 25 26 28 29 \r\n01 02 07 15 21 33 34 \r\n"));
+    if (!fontSize.isEmpty())
+        started.folder.write(QStringLiteral("settings.txt"), QStringLiteral("fontSize=%1\r\n").arg(fontSize));
     Form1& form = started.start();
     settle();
 

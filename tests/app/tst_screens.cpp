@@ -88,12 +88,14 @@ struct ProbeResult {
     QString errors;
 };
 
-// Runs the probe on an offscreen screen of width×height device pixels at `factor`.
-ProbeResult probeOn(int width, int height, double factor)
+// Runs the probe on an offscreen screen of width×height device pixels at `factor`, with
+// the reading type at `fontSize` percent.
+ProbeResult probeOn(int width, int height, double factor, int fontSize = 100)
 {
     ProbeResult result;
     const OnScreenRun run =
-        runOnScreen(QStringLiteral(LOTTO_SCREEN_PROBE), {}, QSize(width, height), factor);
+        runOnScreen(QStringLiteral(LOTTO_SCREEN_PROBE), {QStringLiteral("--font-size"), QString::number(fontSize)},
+                    QSize(width, height), factor);
     result.errors = run.failure;
     const QStringList lines = run.output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString& line : lines) {
@@ -126,17 +128,21 @@ void ScreensTest::everythingReachableOnTheScreen_data()
     QTest::addColumn<QSize>("logical");
     QTest::addColumn<int>("ticketLines");  // at least
     QTest::addColumn<QSize>("padButton");  // at least
+    QTest::addColumn<int>("fontSize");
     const QSize shrunk(1, 1);
     const QSize design(72, 58);
-    QTest::newRow("1366×768 ×1.0") << 1366 << 768 << 1.0 << QSize(1366, 768) << 3 << design;
-    QTest::newRow("1366×768 ×1.25") << 1366 << 768 << 1.25 << QSize(1093, 614) << 3 << shrunk;
-    QTest::newRow("1366×768 ×1.5") << 1366 << 768 << 1.5 << QSize(911, 512) << 3 << shrunk;
-    QTest::newRow("1920×1080 ×1.5") << 1920 << 1080 << 1.5 << QSize(1280, 720) << 3 << shrunk;
-    QTest::newRow("1920×1080 ×1.75") << 1920 << 1080 << 1.75 << QSize(1097, 617) << 3 << shrunk;
-    QTest::newRow("1280×720 ×1.0") << 1280 << 720 << 1.0 << QSize(1280, 720) << 3 << shrunk;
-    QTest::newRow("1024×576 ×1.0") << 1024 << 576 << 1.0 << QSize(1024, 576) << 3 << shrunk;
+    QTest::newRow("1366×768 ×1.0") << 1366 << 768 << 1.0 << QSize(1366, 768) << 3 << design << 100;
+    QTest::newRow("1366×768 ×1.25") << 1366 << 768 << 1.25 << QSize(1093, 614) << 3 << shrunk << 100;
+    QTest::newRow("1366×768 ×1.5") << 1366 << 768 << 1.5 << QSize(911, 512) << 3 << shrunk << 100;
+    QTest::newRow("1920×1080 ×1.5") << 1920 << 1080 << 1.5 << QSize(1280, 720) << 3 << shrunk << 100;
+    QTest::newRow("1920×1080 ×1.75") << 1920 << 1080 << 1.75 << QSize(1097, 617) << 3 << shrunk << 100;
+    QTest::newRow("1280×720 ×1.0") << 1280 << 720 << 1.0 << QSize(1280, 720) << 3 << shrunk << 100;
+    QTest::newRow("1024×576 ×1.0") << 1024 << 576 << 1.0 << QSize(1024, 576) << 3 << shrunk << 100;
+    // The largest reading type on the smallest screens.
+    QTest::newRow("1024×576 ×1.0 at 150%") << 1024 << 576 << 1.0 << QSize(1024, 576) << 2 << shrunk << 150;
+    QTest::newRow("1366×768 ×1.25 at 150%") << 1366 << 768 << 1.25 << QSize(1093, 614) << 2 << shrunk << 150;
     // A large screen keeps the design's sizes and gives its height to the ticket box.
-    QTest::newRow("1920×1080 ×1.0") << 1920 << 1080 << 1.0 << QSize(1920, 1080) << 10 << design;
+    QTest::newRow("1920×1080 ×1.0") << 1920 << 1080 << 1.0 << QSize(1920, 1080) << 10 << design << 100;
 }
 
 void ScreensTest::everythingReachableOnTheScreen()
@@ -147,7 +153,8 @@ void ScreensTest::everythingReachableOnTheScreen()
     QFETCH(QSize, logical);
     QFETCH(int, ticketLines);
     QFETCH(QSize, padButton);
-    const ProbeResult probe = probeOn(width, height, factor);
+    QFETCH(int, fontSize);
+    const ProbeResult probe = probeOn(width, height, factor, fontSize);
     QVERIFY2(!probe.rects.empty(), qPrintable(probe.errors));
     QCOMPARE(probe.screen.size(), logical);
     QStringList expected = {"Command5", "Command1", "Text88", "ShowText1", "Load2",

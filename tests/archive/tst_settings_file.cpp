@@ -16,11 +16,13 @@ private slots:
 
 namespace {
 
-archive::Settings settings(bool readAloud, int rate)
+archive::Settings settings(bool readAloud, int rate, bool highContrast = false, int fontSize = 100)
 {
     archive::Settings s;
     s.readAloud = readAloud;
     s.speechRate = rate;
+    s.highContrast = highContrast;
+    s.fontSize = fontSize;
     return s;
 }
 
@@ -37,6 +39,9 @@ void SettingsFileTest::parse_data()
         << QByteArray("readAloud=yes\r\nspeechRate=fast\r\n") << settings(false, -30);
     QTest::newRow("rate out of range") << QByteArray("speechRate=500") << settings(false, -30);
     QTest::newRow("binary") << QByteArray("\x00\xff=\x01\n=1\nreadAloud", 17) << settings(false, -30);
+    QTest::newRow("contrast and type")
+        << QByteArray("highContrast=1\r\nfontSize=150\r\n") << settings(false, -30, true, 150);
+    QTest::newRow("a size not offered") << QByteArray("fontSize=130") << settings(false, -30);
     QTest::newRow("unknown names ignored") << QByteArray("x=1\nreadAloud=1") << settings(true, -30);
 }
 
@@ -53,6 +58,9 @@ void SettingsFileTest::savedSettingsReadBack()
     QCOMPARE(archive::loadSettings(dir.path()), archive::Settings());
     QCOMPARE(archive::saveSettings(dir.path(), settings(true, 40)), QString());
     QCOMPARE(archive::loadSettings(dir.path()), settings(true, 40));
+    // An update changes its own setting and keeps the others.
+    QCOMPARE(archive::updateSettings(dir.path(), [](archive::Settings& s) { s.fontSize = 125; }), QString());
+    QCOMPARE(archive::loadSettings(dir.path()), settings(true, 40, false, 125));
 }
 
 QTEST_GUILESS_MAIN(SettingsFileTest)

@@ -135,15 +135,18 @@ void WindowFramesTest::everyFrameOnTheScreen_data()
 {
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<double>("factor");
-    QTest::newRow("1366×768 ×1.0") << QSize(1366, 768) << 1.0;
-    QTest::newRow("1366×768 ×1.25") << QSize(1366, 768) << 1.25;
-    QTest::newRow("1920×1080 ×1.5") << QSize(1920, 1080) << 1.5;
+    QTest::addColumn<QString>("fontSize");
+    QTest::newRow("1366×768 ×1.0") << QSize(1366, 768) << 1.0 << "100";
+    QTest::newRow("1366×768 ×1.25") << QSize(1366, 768) << 1.25 << "100";
+    QTest::newRow("1366×768 ×1.25 at 150%") << QSize(1366, 768) << 1.25 << "150";
+    QTest::newRow("1920×1080 ×1.5") << QSize(1920, 1080) << 1.5 << "100";
 }
 
 void WindowFramesTest::everyFrameOnTheScreen()
 {
     QFETCH(QSize, screen);
     QFETCH(double, factor);
+    QFETCH(QString, fontSize);
     for (const char* tool : {"Xvfb", "openbox", "xwininfo", "xprop"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
             SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
@@ -164,7 +167,8 @@ void WindowFramesTest::everyFrameOnTheScreen()
     if (!sanitizer.isEmpty())
         env.insert(QStringLiteral("ASAN_OPTIONS"),
                    sanitizer.replace(QStringLiteral("strict_string_checks=1"), QStringLiteral("strict_string_checks=0")));
-    Daemon probe(QStringLiteral(LOTTO_SCREEN_PROBE), {QStringLiteral("--frames")}, env);
+    Daemon probe(QStringLiteral(LOTTO_SCREEN_PROBE),
+                 {QStringLiteral("--frames"), QStringLiteral("--font-size"), fontSize}, env);
     std::map<QString, QString> ids;  // window name → X window id
     QStringList frames;
     QString said;

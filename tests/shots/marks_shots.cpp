@@ -21,10 +21,19 @@ void checkAndShootReport(Form1& form, ShotContext& ctx, const QString& draw, con
 void shootTicketMarks(Form1& form, ShotContext& ctx)
 {
     const QString draw = QStringLiteral("01 02 03 04 05 06 07 ");
-    checkAndShootReport(form, ctx, draw,
-                        QStringLiteral("01 02 03 04 10 11 07 \r\n01 02 03 04 05 06 08 \r\n20 21 22 "),
-                        QStringLiteral("message_window_example"));
+    const QString example = QStringLiteral("01 02 03 04 10 11 07 \r\n01 02 03 04 05 06 08 \r\n20 21 22 ");
+    checkAndShootReport(form, ctx, draw, example, QStringLiteral("message_window_example"));
     ctx.shoot(&form, QStringLiteral("main_window_marks"));
+
+    // The same check in high contrast, and at the largest reading type.
+    form.highContrast->trigger();
+    checkAndShootReport(form, ctx, draw, example, QStringLiteral("message_window_high_contrast"));
+    ctx.shoot(&form, QStringLiteral("main_window_marks_high_contrast"));
+    form.highContrast->trigger();
+    form.fontSizeChoice[2]->trigger();
+    checkAndShootReport(form, ctx, draw, example, QStringLiteral("message_window_150"));
+    ctx.shoot(&form, QStringLiteral("main_window_marks_150"));
+    form.fontSizeChoice[0]->trigger();
 
     // Forty lines: the winners (one of each colour) and a repeated line lie far down.
     QStringList lines;
