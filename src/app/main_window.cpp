@@ -21,6 +21,7 @@
 #include "widgets/reading_look.h"
 #include "widgets/screen_placement.h"
 #include "widgets/ticket_box.h"
+#include "widgets/ticket_box_accessible.h"
 #include "widgets/ticket_marks.h"
 
 #include <QAction>
@@ -84,6 +85,7 @@ Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
 {
     fonts::installSubstitutions();
     largeType::install();
+    ticketAccess::install();
     const archive::Settings settings = archive::loadSettings(folders.data);
     look::setHighContrast(settings.highContrast);
     look::setReadingPercent(settings.fontSize);

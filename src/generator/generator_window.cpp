@@ -110,6 +110,7 @@ void AutoCode1::buildControls()
     Option1[1]->setObjectName(QStringLiteral("Option1(1)"));
     Option1[1]->setFont(strong);
     Option1[1]->setAutoFillBackground(true);  // the frame's line stops at the button
+    Option1[1]->setAccessibleName(QStringLiteral("自定义分散性"));  // its caption is the frame's title
     m_modes = new QButtonGroup(this);
     m_modes->addButton(Option1[0], 0);
     m_modes->addButton(Option1[1], 1);

@@ -69,6 +69,19 @@ int TrendModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : kColumns;
 }
 
+namespace {
+
+// A cell as a screen reader says it: "2026003期，01号，特别号" or "2026006期，36号，遗漏6期".
+QString spokenCell(const QString& label, int number, const TrendCell& cell)
+{
+    const QString head = label + QStringLiteral("期，") + twoDigits(number) + QStringLiteral("号，");
+    if (cell.drawn)
+        return head + (cell.special ? QStringLiteral("特别号") : QStringLiteral("开出"));
+    return head + QStringLiteral("遗漏%1期").arg(cell.omission);
+}
+
+}  // namespace
+
 QVariant TrendModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
@@ -99,6 +112,7 @@ QVariant TrendModel::drawData(int row, int column, int role) const
     case Qt::DisplayRole: return cell.drawn ? twoDigits(number) : QString::number(cell.omission);
     case DrawnRole: return cell.drawn;
     case SpecialRole: return cell.special;
+    case Qt::AccessibleTextRole: return spokenCell(m_draws[size_t(row)].label, number, cell);
     default: return {};
     }
 }

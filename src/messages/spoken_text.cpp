@@ -1,6 +1,7 @@
 #include "messages/spoken_text.h"
 
 #include "messages/message_text.h"
+#include "tickets/ticket_text.h"
 
 #include <QStringList>
 
@@ -49,6 +50,17 @@ QString checkResultText(tickets::CheckOutcome outcome, const std::vector<tickets
     QString text = QStringLiteral("共%1行中奖。").arg(winning) + lines;
     if (!money.isEmpty())
         text += endsInPause(money) ? money : money + QStringLiteral("。");
+    return text;
+}
+
+QString lineDescription(int row, const QString& line, const tickets::LineMark* mark)
+{
+    const QString numbers = tickets::removeMarkers(line).simplified();
+    QString text = QStringLiteral("第%1行，").arg(row + 1) + (numbers.isEmpty() ? QStringLiteral("空行") : numbers);
+    if (mark && mark->level >= 1 && mark->level <= 6)
+        text += QStringLiteral("，") + levelName(mark->level);
+    if (mark && mark->firstRow >= 0)
+        text += QStringLiteral("，同第%1行").arg(mark->firstRow + 1);
     return text;
 }
 

@@ -18,6 +18,11 @@ QString checkResultText(tickets::CheckOutcome outcome, const std::vector<tickets
 // ending in a pause, without the box-drawing characters and the fences of quoted text.
 QString messageText(const QString& message);
 
+// A line of the ticket box for a screen reader: its row, its numbers and what the last
+// check found on it, "第2行，01 02 03 04 05 06 08，二等奖" or "第4行，01 02 …，五等奖，同第1行";
+// `mark` is null for a line without a mark.
+QString lineDescription(int row, const QString& line, const tickets::LineMark* mark);
+
 // A number of the pad, read as a number ("5" for 05).
 QString numberText(int number);
 

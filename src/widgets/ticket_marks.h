@@ -32,6 +32,8 @@ public:
     void clearMarks();
     // Draws the marks again after the look changed (high contrast).
     void restyle();
+    // The mark of the last check on `row`, or null.
+    const tickets::LineMark* markAt(int row) const { return markOfRow(row); }
 
     // Background of a winning line: one colour for levels 1-2, one for 3-4, one for 5-6.
     static QColor levelColour(int level);

@@ -1,10 +1,18 @@
-// What a screen reader names the main window's controls, read through Qt's accessibility
-// interfaces.
+// What a screen reader names the controls and finds in the ticket box, read through Qt's
+// accessibility interfaces.
 #include "app/main_window.h"
+#include "archive/archive_window.h"
+#include "editing/count_dialog_window.h"
+#include "editing/row_editor_window.h"
+#include "generator/generator_window.h"
+#include "messages/message_window.h"
 #include "support/test_support.h"
+#include "widgets/pad_line_edit.h"
+#include "widgets/ticket_box.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QPushButton>
 #include <QTest>
 
 class AccessibleNamesTest : public QObject {
@@ -12,8 +20,9 @@ class AccessibleNamesTest : public QObject {
 private slots:
     void named_data();
     void named();
-    // Every button of the main window itself (the secondary windows are children too).
+    // Every button of the main window and of the windows it opens.
     void everyButtonNamed();
+    void ticketBoxLinesCarryTheirMarks();
 };
 
 namespace {
@@ -51,8 +60,35 @@ void AccessibleNamesTest::named()
 void AccessibleNamesTest::everyButtonNamed()
 {
     StartedForm started;
-    for (QAbstractButton* button : started.start().centralWidget()->findChildren<QAbstractButton*>())
-        QVERIFY2(!accessibleName(button).trimmed().isEmpty(), qPrintable(button->objectName()));
+    Form1& form = started.start();
+    const QList<QWidget*> windows = {form.centralWidget(), &form.messageWindow(), &form.archiveWindow(),
+                                     &form.generatorWindow(), &form.rowEditorWindow(), &form.countDialog()};
+    for (QWidget* window : windows)
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            QVERIFY2(!accessibleName(button).trimmed().isEmpty(),
+                     qPrintable(window->objectName() + QLatin1Char(' ') + button->objectName()));
+}
+
+void AccessibleNamesTest::ticketBoxLinesCarryTheirMarks()
+{
+    StartedForm started;
+    Form1& form = started.start();
+    form.Text0->setText(QStringLiteral("01 02 03 04 05 06 07 "));
+    form.Text88->setCrlfText(QStringLiteral("01 02 03 04 10 11 07 \r\n01 02 03 04 05 06 08 \r\n20 21 22 "));
+    ModalWatcher watcher;
+    form.Command1_Click();
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(form.Text88);
+    QVERIFY(box);
+    QCOMPARE(box->text(QAccessible::Name), QStringLiteral("彩票号码"));
+    QStringList lines;
+    for (int i = 0; i < box->childCount(); ++i)
+        lines << box->child(i)->text(QAccessible::Name);
+    QCOMPARE(lines, QStringList({"第1行，01 02 03 04 10 11 07，五等奖", "第2行，01 02 03 04 05 06 08，二等奖",
+                                 "第3行，20 21 22", "第4行，空行"}));
+    QCOMPARE(box->indexOfChild(box->child(1)), 1);
+    // The next change clears the marks, and the lines say so.
+    form.Text88->appendCrlf(QStringLiteral("09 "));
+    QCOMPARE(box->child(1)->text(QAccessible::Name), QStringLiteral("第2行，01 02 03 04 05 06 08"));
 }
 
 QTEST_MAIN(AccessibleNamesTest)

@@ -28,6 +28,8 @@ class TrendModelTest : public QObject {
 private slots:
     void cells_data();
     void cells();
+    void spokenCells_data();
+    void spokenCells();
     void footers_data();
     void footers();
     void heat_data();
@@ -70,6 +72,23 @@ void TrendModelTest::cells()
     QTEST(cell.data().toString(), "text");
     QTEST(cell.data(TrendModel::DrawnRole).toBool(), "drawn");
     QTEST(cell.data(TrendModel::SpecialRole).toBool(), "special");
+}
+
+void TrendModelTest::spokenCells_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("spoken");
+    QTest::newRow("special") << 2 << 1 << "2026003期，01号，特别号";
+    QTest::newRow("omission") << 5 << 36 << "2026006期，36号，遗漏6期";
+}
+
+void TrendModelTest::spokenCells()
+{
+    QFETCH(int, row);
+    QFETCH(int, number);
+    TrendModel model(chartDraws());
+    QTEST(model.index(row, columnOf(number)).data(Qt::AccessibleTextRole).toString(), "spoken");
 }
 
 void TrendModelTest::footers_data()

@@ -17,6 +17,8 @@ private slots:
     void checkResult();
     void message_data();
     void message();
+    void lineDescription_data();
+    void lineDescription();
 };
 
 namespace {
@@ -75,6 +77,28 @@ void SpokenTextTest::message()
     QFETCH(QString, message);
     QFETCH(QString, spoken);
     QCOMPARE(speech::messageText(message), spoken);
+}
+
+void SpokenTextTest::lineDescription_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("level");  // -1: no mark
+    QTest::addColumn<int>("firstRow");
+    QTest::addColumn<QString>("described");
+    QTest::newRow("won") << "01 02 03 04 05 06 08 " << 2 << -1 << "第2行，01 02 03 04 05 06 08，二等奖";
+    QTest::newRow("no mark, input marker") << QStringLiteral("20 21 \u2190") << -1 << -1 << "第2行，20 21";
+    QTest::newRow("a repeat that won") << "01 02 03 04 05 06 08 " << 5 << 0 << "第2行，01 02 03 04 05 06 08，五等奖，同第1行";
+    QTest::newRow("empty") << "" << -1 << -1 << "第2行，空行";
+}
+
+void SpokenTextTest::lineDescription()
+{
+    QFETCH(QString, line);
+    QFETCH(int, level);
+    QFETCH(int, firstRow);
+    QFETCH(QString, described);
+    const LineMark m = mark(1, level, firstRow);
+    QCOMPARE(speech::lineDescription(1, line, level < 0 ? nullptr : &m), described);
 }
 
 QTEST_GUILESS_MAIN(SpokenTextTest)
