@@ -196,7 +196,14 @@ void Form1::buildControls()
     Command5->setAccessibleName(QStringLiteral("删除"));
     Command5->setAccessibleDescription(Command5->toolTip());
     Text0->setAccessibleName(QStringLiteral("开奖号码"));
+    Text0->setAccessibleDescription(QStringLiteral("七个号码，最后一个是特别号，用号码按钮输入"));
     Text88->setAccessibleName(QStringLiteral("彩票号码"));
+    Text88->setAccessibleDescription(QStringLiteral("每行七个号码，用号码按钮输入"));
+    Text88Rows->setAccessibleName(QStringLiteral("行号和中奖标记"));
+    Frame1->setAccessibleName(QStringLiteral("号码按钮"));
+    // The two 清空 buttons say which box they empty.
+    Command3->setAccessibleName(QStringLiteral("清空开奖号码"));
+    Command2->setAccessibleName(QStringLiteral("清空彩票号码"));
     Command5->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     Timer1 = new QTimer(this);

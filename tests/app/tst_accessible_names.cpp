@@ -45,6 +45,8 @@ void AccessibleNamesTest::named_data()
     QTest::newRow("check") << "Command1" << "检查中奖  保存数据";
     QTest::newRow("draw line") << "Text0" << "开奖号码";
     QTest::newRow("ticket box") << "Text88" << "彩票号码";
+    QTest::newRow("emptying the draw line") << "Command3" << "清空开奖号码";
+    QTest::newRow("emptying the box") << "Command2" << "清空彩票号码";
 }
 
 void AccessibleNamesTest::named()
