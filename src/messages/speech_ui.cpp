@@ -38,6 +38,9 @@ public:
     bool hasChineseVoice() const override { return m_chinese; }
 
 private:
+    // A Chinese locale of the service (mainland China first); else a voice named Mandarin,
+    // which espeak-ng lists under a language the toolkit does not know, so under the C
+    // locale (its Cantonese is a language of its own, and no Mandarin).
     void chooseMandarin()
     {
         if (m_engine->state() == QTextToSpeech::Error)
@@ -51,8 +54,23 @@ private:
                 chosen = locale;
         }
         m_chinese = chosen.language() == QLocale::Chinese;
-        if (m_chinese)
+        if (m_chinese) {
             m_engine->setLocale(chosen);
+            return;
+        }
+        for (const QLocale& locale : locales) {
+            if (locale.language() != QLocale::C)
+                continue;
+            m_engine->setLocale(locale);
+            for (const QVoice& voice : m_engine->availableVoices()) {
+                if (voice.name().contains(QLatin1String("Mandarin"), Qt::CaseInsensitive)) {
+                    m_engine->setVoice(voice);
+                    m_chinese = true;
+                    qCInfo(lottoSpeech).noquote() << "voice:" << voice.name();
+                    return;
+                }
+            }
+        }
     }
 
     std::unique_ptr<QTextToSpeech> m_engine;
