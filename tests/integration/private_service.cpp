@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <QtEndian>
 #include <cmath>
@@ -135,6 +136,41 @@ QString runTool(const QString& program, const QStringList& arguments, int ms, QS
         return QString();
     const QString out = QString::fromLocal8Bit(tool.readAllStandardOutput());
     return out.isNull() ? QStringLiteral("") : out;
+}
+
+std::unique_ptr<Daemon> startPrivateX(const PrivateFolder& folder, const QSize& screen, QString* display,
+                                      QString* failure)
+{
+    // Xvfb writes the display number it took to standard output.
+    auto server = std::make_unique<Daemon>(
+        QStringLiteral("Xvfb"),
+        QStringList{QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                    QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                    QStringLiteral("-nolisten"), QStringLiteral("tcp")},
+        folder.environment());
+    QString said;
+    const QRegularExpression number(QStringLiteral("(?:^|\\n)(\\d+)\\n"));
+    const bool started = server->waitUntil(
+        [&] {
+            said += server->output();
+            const QRegularExpressionMatch m = number.match(said);
+            if (m.hasMatch())
+                *display = QLatin1Char(':') + m.captured(1);
+            return m.hasMatch();
+        },
+        10000);
+    if (started)
+        return server;
+    *failure = QStringLiteral("Xvfb did not start: ") + said;
+    return nullptr;
+}
+
+void allowXcbUnderSanitizer(QProcessEnvironment& env)
+{
+    QString sanitizer = env.value(QStringLiteral("ASAN_OPTIONS"));
+    if (!sanitizer.isEmpty())
+        env.insert(QStringLiteral("ASAN_OPTIONS"),
+                   sanitizer.replace(QStringLiteral("strict_string_checks=1"), QStringLiteral("strict_string_checks=0")));
 }
 
 std::unique_ptr<Daemon> startPrivatePulse(const PrivateFolder& folder, const QString& sink,

@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -65,6 +66,16 @@ private:
 // when it failed. `error` gets its standard error.
 QString runTool(const QString& program, const QStringList& arguments, int ms = 15000,
                 QString* error = nullptr);
+
+// A private X server (Xvfb) of `screen` pixels on a free display, which `display` gets
+// (":N"). Null, with `failure` set, when it did not start within ten seconds.
+std::unique_ptr<Daemon> startPrivateX(const PrivateFolder& folder, const QSize& screen, QString* display,
+                                      QString* failure);
+
+// For a program on the xcb platform in the sanitizer tree: libxkbcommon-x11, which the
+// platform loads, hands strndup strings that end at their length, not at a NUL; strndup
+// stays inside them, the strict string check reads on. So that check is left off.
+void allowXcbUnderSanitizer(QProcessEnvironment& env);
 
 // A private PulseAudio with one null sink named `sink`, its socket in the folder; this
 // process and its children are pointed at it. Null, with `failure` set, when it did not

@@ -21,28 +21,9 @@ public:
     WindowManagerSession(const QSize& screen, QString* failure)
     {
         QProcessEnvironment env = m_folder.environment();
-        // Xvfb writes the display number it took to standard output.
-        m_server = std::make_unique<Daemon>(
-            QStringLiteral("Xvfb"),
-            QStringList{QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                        QStringLiteral("0"),
-                        QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                        QStringLiteral("-nolisten"), QStringLiteral("tcp")},
-            env);
-        QString said;
-        const QRegularExpression number(QStringLiteral("(?:^|\\n)(\\d+)\\n"));
-        if (!m_server->waitUntil(
-                [&] {
-                    said += m_server->output();
-                    const QRegularExpressionMatch m = number.match(said);
-                    if (m.hasMatch())
-                        m_display = QLatin1Char(':') + m.captured(1);
-                    return m.hasMatch();
-                },
-                10000)) {
-            *failure = QStringLiteral("Xvfb did not start: ") + said;
+        m_server = startPrivateX(m_folder, screen, &m_display, failure);
+        if (!m_server)
             return;
-        }
         env.insert(QStringLiteral("DISPLAY"), m_display);
         m_env = env;
         m_wm = std::make_unique<Daemon>(QStringLiteral("openbox"), QStringList{QStringLiteral("--sm-disable")},
@@ -160,13 +141,7 @@ void WindowFramesTest::everyFrameOnTheScreen()
     QProcessEnvironment env = session.environment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(factor));
-    // In the sanitizer tree: libxkbcommon-x11, which the xcb platform loads, hands strndup
-    // strings that end at their length, not at a NUL; strndup stays inside them, the
-    // strict string check reads on.
-    QString sanitizer = env.value(QStringLiteral("ASAN_OPTIONS"));
-    if (!sanitizer.isEmpty())
-        env.insert(QStringLiteral("ASAN_OPTIONS"),
-                   sanitizer.replace(QStringLiteral("strict_string_checks=1"), QStringLiteral("strict_string_checks=0")));
+    allowXcbUnderSanitizer(env);
     Daemon probe(QStringLiteral(LOTTO_SCREEN_PROBE),
                  {QStringLiteral("--frames"), QStringLiteral("--font-size"), fontSize}, env);
     std::map<QString, QString> ids;  // window name → X window id
