@@ -38,6 +38,16 @@ qsizetype lengthOfLines(const QString& text, int lines)
 
 }  // namespace
 
+namespace {
+
+// The message text's type: 18 points (a question's size) times the reading size.
+QFont readingFont()
+{
+    return look::readingFont(fonts::font(fonts::kSong, 18));
+}
+
+}  // namespace
+
 ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWindow(parent)
 {
     setObjectName(QStringLiteral("ShowText1"));
@@ -45,7 +55,7 @@ ShowText1::ShowText1(const QString& dataFolder, QWidget* parent) : SecondaryWind
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
-    Text1->setFont(look::readingFont(fonts::font(fonts::kSong, 18)));
+    Text1->setFont(readingFont());
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setPlainText(QStringLiteral("说明\n"));
     Text1->installEventFilter(this);
@@ -86,6 +96,9 @@ void ShowText1::ShowTextWord(QString& TextWrod1)
     if (TextWrod1.isEmpty())
         return;
     m_spokenSource = TextWrod1;
+    // The window stays loaded between messages: the reading size may have changed since.
+    if (const QFont reading = readingFont(); Text1->font() != reading)
+        Text1->setFont(reading);
     TextWrod1 = messages::brToLineBreaks(TextWrod1);
     setShownText(toWidgetText(TextWrod1));
     run();

@@ -1,6 +1,7 @@
 // High contrast and the reading type's size: what the main window shows with them, and
 // that they are remembered for the next start.
 #include "app/main_window.h"
+#include "messages/message_window.h"
 #include "support/test_support.h"
 #include "widgets/fonts.h"
 #include "widgets/pad_line_edit.h"
@@ -122,9 +123,14 @@ void ReadingLookTest::remembered()
     QCOMPARE(qRound(form.Text88->font().pointSizeF() * 100 / designPoints), percent);
     QCOMPARE(qRound(form.Text0->font().pointSizeF() * 100 / 18 / fonts::scale()), percent);
     QVERIFY(form.findChild<QAction*>(QStringLiteral("fontSize%1").arg(percent))->isChecked());
-    // Switched over, both are written for the next start.
+    // Switched over, both are written for the next start; the message window, kept loaded,
+    // takes the new size at its next message.
+    ModalWatcher watcher;
+    form.session().showMessage(QStringLiteral("中奖提示：BR共检查1行"));
     form.highContrast->trigger();
     form.fontSizeChoice[1]->trigger();
+    form.session().showMessage(QStringLiteral("中奖提示：BR共检查1行"));
+    QCOMPARE(qRound(form.messageWindow().Text1->font().pointSizeF() * 100 / 18 / fonts::scale()), 125);
     const QString written = started.folder.read(QStringLiteral("settings.txt"));
     QVERIFY(written.contains(QStringLiteral("fontSize=125")));
     QVERIFY(written.contains(highContrast ? QStringLiteral("highContrast=0") : QStringLiteral("highContrast=1")));
