@@ -7,6 +7,7 @@
 #include "widgets/digit_pad.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
+#include "widgets/reading_look.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -22,6 +23,7 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 using namespace generator;
 
@@ -59,6 +61,7 @@ AutoCode1::AutoCode1(Session& session, QWidget* parent) : SecondaryWindow(parent
     setObjectName(QStringLiteral("AutoCode1"));
     setWindowTitle(kDesignCaption);
     buildControls();
+    applyTextColours();
     layoutControls();
     connectHandlers();
     Form_Load();
@@ -78,7 +81,6 @@ void AutoCode1::buildControls()
                        fonts::font(fonts::kSong, 16, true), this);
     Label21 = makeLabel(QStringLiteral("Label21"),
                         QStringLiteral("(请点文本框后，使用底部数字按钮输入)"), text, this);
-    Label21->setStyleSheet(QStringLiteral("color: #c00000;"));
     Label2 = makeLabel(QStringLiteral("Label2"), QStringLiteral("您要购买"), strong, this);
     AllBuy1 = makeField(QStringLiteral("AllBuy1"), boxFont, this, 6, 24);
     AllBuy1->setText(QStringLiteral("25"));
@@ -149,7 +151,6 @@ void AutoCode1::buildControls()
                        "就会下降。"),
         fonts::font(fonts::kSong, 14), Frame1);
     Label20->setWordWrap(true);
-    Label20->setStyleSheet(QStringLiteral("color: #404040;"));
 
     Command2 = makeButton(QStringLiteral("Command2"), QStringLiteral("恢复默认设置"), strong, this);
     Command1 = makeButton(QStringLiteral("Command1"), QStringLiteral("生成随机号码"),
@@ -278,6 +279,21 @@ void AutoCode1::connectHandlers()
 }
 
 // ---- load, defaults, timer ----
+
+void AutoCode1::applyTextColours()
+{
+    for (auto [label, colour] : {std::pair{Label21, QColor(0xc0, 0, 0)}, std::pair{Label20, QColor(0x40, 0x40, 0x40)}}) {
+        const QString sheet = QStringLiteral("color: %1;").arg(look::textColour(colour).name());
+        if (label->styleSheet() != sheet)
+            label->setStyleSheet(sheet);
+    }
+}
+
+void AutoCode1::showEvent(QShowEvent* event)
+{
+    applyTextColours();
+    SecondaryWindow::showEvent(event);
+}
 
 void AutoCode1::Form_Load()
 {

@@ -80,9 +80,13 @@ public:
 protected:
     // The close button unloads the window, except while a run is painting its progress.
     void closeEvent(QCloseEvent* event) override;
+    // The window stays loaded while hidden: its own text colours follow high contrast
+    // each time it shows.
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
+    void applyTextColours();
     void layoutControls();
     void connectHandlers();
 
