@@ -4,6 +4,7 @@
 #include "widgets/controls.h"
 #include "widgets/fonts.h"
 #include "widgets/large_type.h"
+#include "widgets/reading_look.h"
 
 #include <QButtonGroup>
 #include <QDir>
@@ -119,9 +120,10 @@ public:
                           side, side);
         QFont shown = font;
         if (drawn) {
-            // A ball for a drawn number, a square for the special number.
+            // A ball for a drawn number, a square for the special number; in high contrast
+            // the ball is black, under white at 21:1 (white on its red is 5.8:1).
             painter.setPen(Qt::NoPen);
-            painter.setBrush(special ? kSpecialBlue : kBallRed);
+            painter.setBrush(special ? kSpecialBlue : look::textColour(kBallRed));
             if (special)
                 painter.drawRoundedRect(mark, side / 8.0, side / 8.0);
             else
