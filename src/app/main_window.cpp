@@ -86,7 +86,7 @@ Form1::Form1(const archive::AppFolders& folders, QWidget* parent)
     fonts::installSubstitutions();
     largeType::install();
     ticketAccess::install();
-    const archive::Settings settings = archive::loadSettings(folders.data);
+    const archive::Settings& settings = m_session.settingsAtStart();
     look::setHighContrast(settings.highContrast);
     look::setReadingPercent(settings.fontSize);
     // Slot 0 is read on a worker thread while the controls are built (start-up step 4 takes it).

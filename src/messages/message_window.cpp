@@ -36,10 +36,6 @@ qsizetype lengthOfLines(const QString& text, int lines)
     return end;
 }
 
-}  // namespace
-
-namespace {
-
 // The message text's type: 18 points (a question's size) times the reading size.
 QFont readingFont()
 {

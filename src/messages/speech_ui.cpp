@@ -90,10 +90,11 @@ void setVoice(Voice* voice)
     replacement() = voice;
 }
 
-Speaker::Speaker(const QString& dataFolder, QObject* parent)
-    : QObject(parent), m_dataFolder(dataFolder), m_settings(archive::loadSettings(dataFolder))
+Speaker::Speaker(const QString& dataFolder, const archive::Settings& settings, QObject* parent)
+    : QObject(parent), m_dataFolder(dataFolder), m_settings(settings)
 {
 }
+
 
 Speaker::~Speaker() = default;
 

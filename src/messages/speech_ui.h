@@ -32,7 +32,8 @@ void setVoice(Voice* voice);
 class Speaker : public QObject {
     Q_OBJECT
 public:
-    explicit Speaker(const QString& dataFolder, QObject* parent = nullptr);
+    // `settings` as read from the folder's settings file at start-up.
+    Speaker(const QString& dataFolder, const archive::Settings& settings, QObject* parent = nullptr);
     ~Speaker() override;
 
     bool enabled() const { return m_settings.readAloud; }

@@ -20,8 +20,8 @@ const QString kNotSaved = QStringLiteral("彩票数据未能保存 ..");
 }  // namespace
 
 Session::Session(const archive::AppFolders& folders, QWidget* window)
-    : m_folders(folders), m_window(window),
-      m_speaker(std::make_unique<speech::Speaker>(folders.data))
+    : m_folders(folders), m_settingsAtStart(archive::loadSettings(folders.data)), m_window(window),
+      m_speaker(std::make_unique<speech::Speaker>(folders.data, m_settingsAtStart))
 {
     connect(m_speaker.get(), &speech::Speaker::notice, this, &Session::setStatus);
 }

@@ -6,6 +6,7 @@
 
 #include "archive/app_folders.h"
 #include "archive/archive_files.h"
+#include "archive/settings_file.h"
 #include "tickets/pad_state.h"
 
 #include <QObject>
@@ -104,6 +105,8 @@ public:
     void playCue(const QString& cueLiteral);
     // Read aloud: says texts when the user has switched it on.
     speech::Speaker& speaker() { return *m_speaker; }
+    // The settings file as read once at start-up; each change is written by its owner.
+    const archive::Settings& settingsAtStart() const { return m_settingsAtStart; }
 
 signals:
     void statusChanged(const QString& text);
@@ -121,6 +124,7 @@ private:
     bool replacingChangedSlotAgreed();
 
     archive::AppFolders m_folders;
+    archive::Settings m_settingsAtStart;
     QWidget* m_window;
     TicketBox* m_tickets = nullptr;
     PadLineEdit* m_draw = nullptr;

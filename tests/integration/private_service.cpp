@@ -2,8 +2,10 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <QtEndian>
 #include <cmath>
@@ -208,4 +210,40 @@ double rms(const QByteArray& pcm)
         sum += s * s;
     }
     return std::sqrt(sum / count);
+}
+
+std::unique_ptr<QProcess> recordSinkMonitor(const QString& sink, int rate)
+{
+    auto recorder = std::make_unique<QProcess>();
+    recorder->start(QStringLiteral("parec"),
+                    {QStringLiteral("--device=") + sink + QStringLiteral(".monitor"), QStringLiteral("--raw"),
+                     QStringLiteral("--format=s16le"), QStringLiteral("--rate=%1").arg(rate),
+                     QStringLiteral("--channels=1"), QStringLiteral("--latency-msec=50")});
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 10000 && recorder->state() != QProcess::NotRunning)
+        if (recorder->waitForReadyRead(100) && recorder->bytesAvailable() > 0)
+            return recorder;
+    return nullptr;
+}
+
+double rmsFromNow(QProcess& recorder, int bytes, int ms)
+{
+    recorder.readAllStandardOutput();  // what played before this moment
+    QByteArray pcm;
+    QElapsedTimer clock;
+    clock.start();
+    while (pcm.size() < bytes && clock.elapsed() < ms && recorder.state() != QProcess::NotRunning) {
+        QTest::qWait(50);  // the speech and cue clients run on this thread's events
+        pcm += recorder.readAllStandardOutput();
+    }
+    return pcm.size() < bytes ? -1 : rms(pcm.left(bytes));
+}
+
+QString missingTool(std::initializer_list<const char*> tools)
+{
+    for (const char* tool : tools)
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            return QString::fromLatin1(tool);
+    return QString();
 }

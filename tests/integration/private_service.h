@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 // A service that cannot start skips the test with the reason, except under CI, where the
@@ -85,3 +86,14 @@ std::unique_ptr<Daemon> startPrivatePulse(const PrivateFolder& folder, const QSt
 
 // Root mean square of signed 16-bit mono samples, 1.0 at full scale; 0 for none.
 double rms(const QByteArray& pcm);
+
+// The sink's monitor recorded by parec as 16-bit mono at `rate`, from now on, so that a
+// measure can begin at the very moment something returned; null when no sample came
+// within ten seconds (the monitor's first samples come a second or two late).
+std::unique_ptr<QProcess> recordSinkMonitor(const QString& sink, int rate);
+// The RMS of the next `bytes` the recorder gives (what it held before is dropped), waiting
+// at most `ms`; -1 when it gave less.
+double rmsFromNow(QProcess& recorder, int bytes, int ms);
+
+// The first of `tools` that is not on the PATH, or "" when all are.
+QString missingTool(std::initializer_list<const char*> tools);

@@ -15,10 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTest>
-#include <QtEndian>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -43,11 +40,8 @@ private slots:
 private:
     // Waits until nothing plays on the sink any more (at most ten seconds).
     bool waitForQuietSink();
-    // Records the sink's monitor from the start of the test on, so that a recording can
-    // begin at the very moment a handler returned.
-    bool startRecorder();
     // The RMS of the 1.5 s the sink plays from now on; -1 when the recorder gave less.
-    double rmsFromNow();
+    double rmsFromNow() { return ::rmsFromNow(*m_recorder, kRecordBytes, 10000); }
 
     std::unique_ptr<PrivateFolder> m_folder;
     std::unique_ptr<Daemon> m_server;
@@ -56,15 +50,15 @@ private:
 
 void CuesHeardTest::initTestCase()
 {
-    for (const char* tool : {"pulseaudio", "paplay", "parec", "pactl"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
+    if (const QString tool = missingTool({"pulseaudio", "paplay", "parec", "pactl"}); !tool.isEmpty())
+        SKIP_OR_FAIL_UNDER_CI(tool.toLocal8Bit() + " is not installed");
     m_folder = std::make_unique<PrivateFolder>();
     QString failure;
     m_server = startPrivatePulse(*m_folder, kSink, &failure);
     if (!m_server)
         SKIP_OR_FAIL_UNDER_CI("the private PulseAudio daemon did not start: " + failure.toLocal8Bit());
-    QVERIFY2(startRecorder(), "parec recorded nothing from the sink's monitor");
+    m_recorder = recordSinkMonitor(kSink, kRate);
+    QVERIFY2(m_recorder, "parec recorded nothing from the sink's monitor");
 }
 
 void CuesHeardTest::cleanupTestCase()
@@ -89,39 +83,6 @@ bool CuesHeardTest::waitForQuietSink()
         QTest::qWait(100);
     }
     return false;
-}
-
-bool CuesHeardTest::startRecorder()
-{
-    m_recorder = std::make_unique<QProcess>();
-    m_recorder->start(QStringLiteral("parec"),
-                      {QStringLiteral("--device=") + kSink + QStringLiteral(".monitor"),
-                       QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                       QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--channels=1"),
-                       QStringLiteral("--latency-msec=50")});
-    // The monitor's first samples arrive a second or two after the recorder starts.
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 10000 && m_recorder->state() != QProcess::NotRunning)
-        if (m_recorder->waitForReadyRead(100) && m_recorder->bytesAvailable() > 0)
-            return true;
-    return false;
-}
-
-double CuesHeardTest::rmsFromNow()
-{
-    m_recorder->readAllStandardOutput();  // what played before this moment
-    QByteArray pcm;
-    QElapsedTimer clock;
-    clock.start();
-    while (pcm.size() < kRecordBytes && clock.elapsed() < 10000
-           && m_recorder->state() != QProcess::NotRunning) {
-        m_recorder->waitForReadyRead(100);
-        pcm += m_recorder->readAllStandardOutput();
-    }
-    if (pcm.size() < kRecordBytes)
-        return -1;
-    return rms(pcm.left(kRecordBytes));
 }
 
 void CuesHeardTest::cuesPlayWithoutHoldingTheHandler_data()

@@ -4,7 +4,6 @@
 #include "private_service.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTest>
 
 class ScreenReaderBusTest : public QObject {
@@ -22,9 +21,8 @@ const QString kPython = QStringLiteral("/usr/bin/python3");
 
 void ScreenReaderBusTest::namesReachTheBus()
 {
-    for (const char* tool : {"Xvfb", "dbus-daemon"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
+    if (const QString tool = missingTool({"Xvfb", "dbus-daemon"}); !tool.isEmpty())
+        SKIP_OR_FAIL_UNDER_CI(tool.toLocal8Bit() + " is not installed");
     if (!QFileInfo::exists(kLauncher))
         SKIP_OR_FAIL_UNDER_CI("at-spi-bus-launcher is not installed");
     QString error;

@@ -5,12 +5,8 @@
 #include "messages/speech_ui.h"
 #include "support/test_support.h"
 
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTest>
-#include <QtEndian>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -39,9 +35,8 @@ private:
 
 void SpeechHeardTest::initTestCase()
 {
-    for (const char* tool : {"pulseaudio", "parec", "pactl", "speech-dispatcher"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
+    if (const QString tool = missingTool({"pulseaudio", "parec", "pactl", "speech-dispatcher"}); !tool.isEmpty())
+        SKIP_OR_FAIL_UNDER_CI(tool.toLocal8Bit() + " is not installed");
     m_folder = std::make_unique<PrivateFolder>();
     QString failure;
     m_sound = startPrivatePulse(*m_folder, kSink, &failure);
@@ -69,18 +64,8 @@ void SpeechHeardTest::initTestCase()
         SKIP_OR_FAIL_UNDER_CI("the private speech-dispatcher did not start: "
                               + m_speech->output().toLocal8Bit());
 
-    m_recorder = std::make_unique<QProcess>();
-    m_recorder->start(QStringLiteral("parec"),
-                      {QStringLiteral("--device=") + kSink + QStringLiteral(".monitor"),
-                       QStringLiteral("--raw"), QStringLiteral("--format=s16le"),
-                       QStringLiteral("--rate=%1").arg(kRate), QStringLiteral("--channels=1"),
-                       QStringLiteral("--latency-msec=50")});
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 10000 && m_recorder->bytesAvailable() == 0
-           && m_recorder->state() != QProcess::NotRunning)
-        m_recorder->waitForReadyRead(100);
-    QVERIFY2(m_recorder->bytesAvailable() > 0, "parec recorded nothing from the sink's monitor");
+    m_recorder = recordSinkMonitor(kSink, kRate);
+    QVERIFY2(m_recorder, "parec recorded nothing from the sink's monitor");
 }
 
 void SpeechHeardTest::cleanupTestCase()
@@ -96,22 +81,14 @@ void SpeechHeardTest::cleanupTestCase()
 void SpeechHeardTest::checkResultIsSpoken()
 {
     TestFolder folder;
-    speech::Speaker speaker(folder.path());
+    speech::Speaker speaker(folder.path(), archive::Settings());
     QStringList notices;  // a missing Chinese voice would be said here
     connect(&speaker, &speech::Speaker::notice, this, [&notices](const QString& text) { notices << text; });
     speaker.setEnabled(true);
     m_recorder->readAllStandardOutput();
     speaker.say(QStringLiteral("共2行中奖。第3行，五等奖。第5行，一等奖。"));
-    QByteArray pcm;
-    QElapsedTimer clock;
-    clock.start();
-    while (pcm.size() < kRecordBytes && clock.elapsed() < 15000
-           && m_recorder->state() != QProcess::NotRunning) {
-        QTest::qWait(50);
-        pcm += m_recorder->readAllStandardOutput();
-    }
-    QVERIFY2(pcm.size() >= kRecordBytes, "parec recorded too little from the sink's monitor");
-    const double heard = rms(pcm.left(kRecordBytes));
+    const double heard = rmsFromNow(*m_recorder, kRecordBytes, 15000);
+    QVERIFY2(heard >= 0, "parec recorded too little from the sink's monitor");
     qInfo("speech RMS %.4f over 8 s", heard);
     QVERIFY2(notices.isEmpty(), qPrintable(notices.join(QLatin1Char('\n'))));
     QVERIFY2(heard > kSoundRms, qPrintable(QStringLiteral("nothing was heard; speech-dispatcher said: ")

@@ -8,7 +8,6 @@
 #include <QDeadlineTimer>
 #include <QRect>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 #include <map>
 #include <memory>
@@ -128,9 +127,8 @@ void WindowFramesTest::everyFrameOnTheScreen()
     QFETCH(QSize, screen);
     QFETCH(double, factor);
     QFETCH(QString, fontSize);
-    for (const char* tool : {"Xvfb", "openbox", "xwininfo", "xprop"})
-        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            SKIP_OR_FAIL_UNDER_CI(QByteArray(tool) + " is not installed");
+    if (const QString tool = missingTool({"Xvfb", "openbox", "xwininfo", "xprop"}); !tool.isEmpty())
+        SKIP_OR_FAIL_UNDER_CI(tool.toLocal8Bit() + " is not installed");
     QString failure;
     WindowManagerSession session(screen, &failure);
     if (!failure.isEmpty())
